@@ -1,0 +1,55 @@
+#include "Suites.h"
+
+#include <cstdio>
+
+#include "shellMain/PluginGlobals.h"
+#include "platform/SystemLog.h"
+
+#define KSR_DEFINE_SUITE_VARIABLE(type, name, version, var) const type* var = nullptr;
+KSR_SUITE_CATALOG(KSR_DEFINE_SUITE_VARIABLE)
+#undef KSR_DEFINE_SUITE_VARIABLE
+
+#define KSR_IMPORT_ROW(type, name, version, var) {name, version, reinterpret_cast<const void**>(&var)},
+const ImportSuite imports[] = {KSR_SUITE_CATALOG(KSR_IMPORT_ROW)};
+#undef KSR_IMPORT_ROW
+
+const int kImportCount = static_cast<int>(sizeof(imports) / sizeof(imports[0]));
+static_assert(sizeof(imports) / sizeof(imports[0]) == 131, "the plug-in holds 131 suites");
+
+SPErr acquireSuites(SPBasicSuite* basic) {
+  if (gAcquireCount != 0) {
+    ++gAcquireCount;
+    return kSPNoError;
+  }
+  SPErr status = kSPNoError;
+  for (int i = 0; i < kImportCount; ++i) {
+    const ImportSuite& row = imports[i];
+    if (row.target == nullptr) continue;
+    status = basic->AcquireSuite(row.name, row.version, row.target);
+    if (status != kSPNoError) {
+      *row.target = nullptr;
+      if (sAIUser != nullptr) {
+        char message[256];
+        std::snprintf(message, sizeof(message), "Error: %d, suite: %s, version: %d!", static_cast<int>(status),
+                      row.name, static_cast<int>(row.version));
+        platform::ReportSuiteAcquisitionFailure(message);
+      }
+    }
+  }
+  ++gAcquireCount;
+  return status;
+}
+
+void releaseSuites(SPBasicSuite* basic) {
+  if (gAcquireCount == 1) {
+    for (int i = 0; i < kImportCount; ++i) {
+      const ImportSuite& row = imports[i];
+      // A suite that was never lent is not given back: the host would refuse it and
+      // every suite after it would stay held.
+      if (row.target == nullptr || *row.target == nullptr) continue;
+      if (basic->ReleaseSuite(row.name, row.version) != kSPNoError) break;
+      *row.target = nullptr;
+    }
+  }
+  --gAcquireCount;
+}

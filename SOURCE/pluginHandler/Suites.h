@@ -1,0 +1,28 @@
+// Suite acquisition around every call into the plug-in.
+#ifndef KESTRUNE_SUITES_H
+#define KESTRUNE_SUITES_H
+
+#include "AISuiteVariables.h"
+#include "SPBasic.h"
+
+struct ImportSuite {
+  const char* name;
+  ai::int32 version;
+  const void** target;
+};
+
+extern const ImportSuite imports[];
+extern const int kImportCount;
+
+SPErr acquireSuites(SPBasicSuite* basic);
+void releaseSuites(SPBasicSuite* basic);
+
+// A suite the host did not lend is a failed call with the host's "suite not found"
+// status, never a call through null.
+template <typename SuiteT>
+SuiteT& Require(SuiteT* suite) {
+  if (suite == nullptr) throw ai::Error(kSPSuiteNotFoundError);
+  return *suite;
+}
+
+#endif

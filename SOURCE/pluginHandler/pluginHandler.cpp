@@ -1,0 +1,69 @@
+#include "pluginHandler.h"
+
+#include <cstdlib>
+
+#include "actionManagerHandler/actionManagerHandler.h"
+#include "common/FixedText.h"
+#include "menuHandler/menuHandler.h"
+#include "notifierHandler/notifierHandler.h"
+#include "pluginHandler/Suites.h"
+#include "shellMain/PluginGlobals.h"
+#include "timerHandler/timerHandler.h"
+
+bool IsSupportedHostVersion(ai::int32 major, ai::int32 minor) {
+  return major == 28 || (major == 27 && minor >= 7);
+}
+
+SPErr pluginStartup(SPInterfaceMessage* message) {
+  const AIRuntimeSuite& runtime = Require(sRuntime);
+  g->appMajorVersion = runtime.GetAppMajorVersion();
+  g->appMinorVersion = runtime.GetAppMinorVersion();
+  g->appRevision = runtime.GetAppRevisionVersion();
+  g->appLanguage = 0;
+  runtime.GetAppUILanguage(&g->appLanguage);
+
+  CopyText(g->pluginName, sizeof(g->pluginName), "Kestrune");
+  CopyText(g->pluginVersion, sizeof(g->pluginVersion), "1.008");
+
+  g->actionMode = kActionModeNone;
+  g->logFilePath[0] = 0;
+  g->spool = nullptr;
+  g->spoolCount = 0;
+  g->spoolState = kSpoolIdle;
+  g->timerBusy = 0;
+#if defined(_WIN32)
+  g->pumpTimerId = 0;
+#endif
+  g->fontErrorCount = 0;
+  g->saveErrorCount = 0;
+  g->openErrorCount = 0;
+  g->unnecessaryCount = 0;
+  g->successCount = 0;
+  g->abortRequested = 0;
+  g->suppressAlerts = 0;
+
+  // Other hosts keep the plug-in loaded but silent.
+  if (!IsSupportedHostVersion(g->appMajorVersion, g->appMinorVersion)) return kSPNoError;
+
+  SPErr error = addMenu(message);
+  if (error == kSPNoError) error = addTimers(message);
+  if (error == kSPNoError) error = addAction(message);
+  if (error == kSPNoError) error = addNotifiers(message);
+  return error;
+}
+
+void pluginShutdown(SPInterfaceMessage*) {
+  EndBulkUpdateAtShutdown();
+  if (g->spool != nullptr) {
+    std::free(g->spool);
+    g->spool = nullptr;
+  }
+  g->spoolCount = 0;
+  g->spoolState = kSpoolIdle;
+}
+
+SPErr goAbout(SPInterfaceMessage*) { return kSPNoError; }
+
+SPErr reloadPluginSuiteFunctions(SPAccessMessage*) { return kSPNoError; }
+
+void unloadPluginSuiteFunctions(SPAccessMessage*) {}

@@ -1,0 +1,9 @@
+#include "Documents.h"
+
+#include "SuiteRegistry.h"
+
+namespace simhost {
+
+void PublishDocumentSuites(SuiteRegistry&) {}
+
+}  // namespace simhost

@@ -1,0 +1,55 @@
+#include "TestHost.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace testing_support {
+
+std::string TestPluginPath() { return KESTRUNE_TEST_PLUGIN; }
+
+std::string MakeTempFolder(const std::string& tag) {
+  std::string pattern = (std::filesystem::temp_directory_path() / ("kestrune-" + tag + "-XXXXXX")).string();
+  char* made = mkdtemp(pattern.data());
+  if (made == nullptr) throw std::runtime_error("cannot make a temporary folder");
+  return made;
+}
+
+void RemoveTree(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::remove_all(path, ignored);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+PluginHost::PluginHost(simhost::HostConfig config) : host_(new simhost::Host(std::move(config))) {}
+
+PluginHost::~PluginHost() {
+  if (host_->started() && host_->pluginLoaded()) host_->Shutdown();
+}
+
+SPErr PluginHost::Start() {
+  std::string error;
+  if (!host_->pluginLoaded()) {
+    EXPECT_TRUE(host_->LoadPlugin(TestPluginPath(), &error)) << error;
+    auto entry = reinterpret_cast<VirtualClockEntry>(dlsym(host_->moduleHandle(), kVirtualClockEntryName));
+    clock_ = entry != nullptr ? entry() : nullptr;
+  }
+  return host_->Startup();
+}
+
+}  // namespace testing_support
