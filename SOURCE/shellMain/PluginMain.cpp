@@ -2,9 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <new>
 
-#include "ATETypes.h"
+#include "ExceptionStatus.h"
 #include "PluginGlobals.h"
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "menuHandler/menuHandler.h"
@@ -75,21 +74,9 @@ void showErrorAlert(SPErr error, const char* caller, const char* selector) {
 
 }  // namespace
 
-SPErr StatusOfCurrentException() {
-  try {
-    throw;
-  } catch (const ai::Error& e) {
-    return static_cast<AIErr>(e);
-  } catch (const ATE::Exception&) {
-    return kTextEngineErr;
-  } catch (const std::bad_alloc&) {
-    return kOutOfMemoryErr;
-  } catch (...) {
-    return kCantHappenErr;
-  }
-}
-
 SPErr handlePluginCaller(const char* caller, const char* selector, void* message) {
+  // A plug-in whose record could not be made at start-up has nothing to act on.
+  if (g == nullptr) return kSPNoError;
   if (Is(caller, kCallerAIMenu)) {
     if (Is(selector, kSelectorAIGoMenuItem)) return goMenuItem(static_cast<AIMenuMessage*>(message));
     if (Is(selector, kSelectorAIUpdateMenuItem)) return updateMenuItem(static_cast<AIMenuMessage*>(message));

@@ -14,10 +14,4 @@ extern "C" KSR_EXPORT SPErr PluginMain(const char* caller, const char* selector,
 
 SPErr handlePluginCaller(const char* caller, const char* selector, void* message);
 
-// The status an exception from a host wrapper becomes when it reaches the entry point.
-SPErr StatusOfCurrentException();
-
-// Raised by the text-engine wrappers; they carry a small engine code, not a host status.
-constexpr SPErr kTextEngineErr = AIFourCharCode("ATE!");
-
 #endif
