@@ -82,6 +82,7 @@ Host::Host(HostConfig config)
   PublishNotifierSuites(suites_);
   PublishActionSuites(suites_);
   PublishDocumentSuites(suites_);
+  DefineDocumentEvents(*actions_);
   PublishHeldSuites(suites_);
   for (const std::string& name : config_.withheldSuites) suites_.Withhold(name);
 }
