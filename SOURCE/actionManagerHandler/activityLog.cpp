@@ -1,0 +1,151 @@
+#include "activityLog.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "AICharacterEncoding.h"
+#include "IAIFilePath.hpp"
+#include "platform/Clock.h"
+#include "platform/FileAppend.h"
+#include "platform/PathRules.h"
+#include "shellMain/PluginGlobals.h"
+
+namespace {
+
+constexpr size_t kLogFileNameLength = sizeof(kLogFileName) - 1;
+constexpr char kShortenedMark[] = "...";
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Copies text into a field, cut behind its last whole character when it is too long.
+void CopyCut(const char* text, size_t length, char* field, size_t capacity) {
+  size_t kept = WholeUTF8Prefix(text, length, capacity - 1);
+  std::memcpy(field, text, kept);
+  field[kept] = 0;
+}
+
+// A name too long for its field keeps its end, which tells the file apart, behind "...".
+void CopyKeepingEnd(const std::string& name, char* field, size_t capacity) {
+  if (name.size() < capacity) {
+    std::memcpy(field, name.c_str(), name.size() + 1);
+    return;
+  }
+  const size_t markLength = sizeof(kShortenedMark) - 1;
+  size_t start = name.size() - (capacity - 1 - markLength);
+  for (int step = 0; step < 3 && start < name.size() && IsContinuationByte(name[start]); ++step) ++start;
+  std::memcpy(field, kShortenedMark, markLength);
+  std::memcpy(field + markLength, name.c_str() + start, name.size() - start + 1);
+}
+
+// The text behind the last separator: what the host gives as the file name.
+std::string NameAfterLastSeparator(const char* path) {
+  const char* slash = std::strrchr(path, platform::PathSeparator());
+  return slash == nullptr ? std::string(path) : std::string(slash + 1);
+}
+
+// Field 3 of a line: the file name of the updated copy. The path is taken whole: cut
+// to a field first, a long one would lose the very name wanted here.
+void UpdatedCopyName(const char* updatedPath, char* field) {
+  std::string name;
+  try {
+    ai::FilePath file;
+    file.Set(ai::UnicodeString(updatedPath, kAIUTF8CharacterEncoding), true);
+    name = file.GetFileName(false).getInStdString(kAIUTF8CharacterEncoding);
+  } catch (...) {
+    // The line is still worth writing; the name is plain to find without the host.
+    name = NameAfterLastSeparator(updatedPath);
+  }
+  CopyCut(name.c_str(), name.size(), field, kLogFieldBytes);
+}
+
+bool LoggingAllowed() {
+  return g != nullptr && (g->actionMode == kActionModeBulkSave || g->timerBusy != 0);
+}
+
+}  // namespace
+
+size_t WholeUTF8Prefix(const char* text, size_t length, size_t limit) {
+  if (length <= limit) return length;
+  size_t cut = limit;
+  // A character is at most four bytes; a longer run of continuation bytes is not
+  // UTF-8 and is cut where it stands.
+  for (int step = 0; step < 3 && cut > 0 && IsContinuationByte(text[cut]); ++step) --cut;
+  return IsContinuationByte(text[cut]) ? limit : cut;
+}
+
+void FitConvertedText(const std::string& utf8, char* destination, long capacity, platform::ConversionOverflow rule) {
+  if (destination == nullptr || capacity <= 0) return;
+  destination[0] = 0;
+  size_t room = static_cast<size_t>(capacity);
+  if (utf8.size() < room) {
+    std::memcpy(destination, utf8.c_str(), utf8.size() + 1);
+    return;
+  }
+  if (rule == platform::ConversionOverflow::kYieldNothing) return;
+  CopyCut(utf8.data(), utf8.size(), destination, room);
+}
+
+void ShiftJISToUTF8(const char* source, char* destination, long capacity) {
+  if (destination == nullptr || capacity <= 0) return;
+  destination[0] = 0;
+  try {
+    std::string utf8;
+    if (!platform::ConvertShiftJISToUTF8(source, &utf8)) return;
+    FitConvertedText(utf8, destination, capacity, platform::ShiftJISConversionOverflow());
+  } catch (...) {
+    destination[0] = 0;
+  }
+}
+
+void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
+  if (out == nullptr) return;
+  out[0] = 0;
+  std::string full = fullPath.getInStdString(kAIUTF8CharacterEncoding);
+
+  std::string prefix;
+  if (g != nullptr) prefix.assign(g->logFilePath, strnlen(g->logFilePath, sizeof(g->logFilePath)));
+  if (prefix.size() > kLogFileNameLength &&
+      prefix.compare(prefix.size() - kLogFileNameLength, kLogFileNameLength, kLogFileName) == 0)
+    prefix.resize(prefix.size() - kLogFileNameLength);
+
+  std::string name;
+  if (full.size() > prefix.size() && full.compare(0, prefix.size(), prefix) == 0) name = full.substr(prefix.size());
+  if (name.empty()) name = full;
+  CopyKeepingEnd(name, out, kLogFieldBytes);
+}
+
+void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
+  if (!LoggingAllowed()) return;
+  if (logPath == nullptr || logPath[0] == 0 || documentName == nullptr || documentName[0] == 0) return;
+  try {
+    char document[kLogFieldBytes];
+    CopyCut(documentName, std::strlen(documentName), document, sizeof(document));
+    char updated[kLogFieldBytes] = "";
+    if (updatedPath != nullptr && updatedPath[0] != 0) UpdatedCopyName(updatedPath, updated);
+    char text[kLogFieldBytes];
+    ShiftJISToUTF8(message != nullptr ? message : "", text, static_cast<long>(sizeof(text)));
+
+    platform::LocalTime now = platform::CurrentLocalTime();
+    char line[kLogLineBytes];
+    int length = std::snprintf(line, sizeof(line), "\"%4.4d-%2.2d-%2.2d %2.2d:%2.2d:%2.2d\",\"%s\",\"%s\",\"%s\"\r\n",
+                               now.year, now.month, now.day, now.hour, now.minute, now.second, document, updated, text);
+    if (length < 0 || static_cast<size_t>(length) >= sizeof(line)) return;
+    platform::AppendToFile(logPath, line, static_cast<size_t>(length));
+  } catch (...) {
+    // A line that cannot be made is dropped like one that cannot be written.
+  }
+}
+
+bool MakeLogFilePath(const char* folder, char* out) {
+  if (out == nullptr) return false;
+  out[0] = 0;
+  if (folder == nullptr || folder[0] == 0) return false;
+  const char separator = platform::PathSeparator();
+  size_t length = std::strlen(folder);
+  while (length > 0 && folder[length - 1] == separator) --length;
+  if (length + 1 + kLogFileNameLength >= kLogFieldBytes) return false;
+  std::memcpy(out, folder, length);
+  out[length] = separator;
+  std::memcpy(out + length + 1, kLogFileName, kLogFileNameLength + 1);
+  return true;
+}

@@ -1,0 +1,49 @@
+// The activity log of a bulk update: "Kestrune.log" in the chosen folder, one CSV line
+// per outcome, appended in UTF-8.
+#ifndef KESTRUNE_ACTIVITYLOG_H
+#define KESTRUNE_ACTIVITYLOG_H
+
+#include <cstddef>
+#include <string>
+
+#include "AITypes.h"
+#include "IAIUnicodeString.h"
+#include "platform/TextConversion.h"
+
+// Paths, names and messages travel in fields of this size (at most 511 bytes of text).
+constexpr size_t kLogFieldBytes = 512;
+constexpr char kLogFileName[] = "Kestrune.log";
+// Room for a whole line: three full fields, the time stamp, quotes, commas and CR LF.
+constexpr size_t kLogLineBytes = 3 * (kLogFieldBytes - 1) + 128;
+
+// Converts one of the program's Shift-JIS texts into destination (capacity bytes, a
+// signed size as the callers hold it), always zero-terminated. A text that does not fit
+// is handled by the platform's rule: cut behind its last whole character, or nothing.
+void ShiftJISToUTF8(const char* source, char* destination, long capacity);
+
+// The name a document is logged under, into out (kLogFieldBytes): its path relative to
+// the folder of the bulk update (g->logFilePath without "Kestrune.log"), else its full
+// path. A name longer than the field keeps its end behind "...". Raises ai::Error when
+// the host cannot convert the path.
+void GetCPLogFileName(ai::UnicodeString fullPath, char* out);
+
+// Appends one line for the bulk update under way (g->actionMode 1002 or g->timerBusy
+// set): time stamp, document name, file name of updatedPath (or empty), message
+// (Shift-JIS or ASCII). Nothing happens outside a bulk update, with an empty log path or
+// document name, or when the file cannot be written.
+void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
+
+// The log path for a bulk update of folder (UTF-8): the folder, the platform's separator
+// and "Kestrune.log", into out (kLogFieldBytes). False, with out empty, when it does not
+// fit.
+bool MakeLogFilePath(const char* folder, char* out);
+
+// Building blocks, shared with the updated-name and folder routines.
+
+// Length of the longest start of text[0, length) that ends on a whole UTF-8 character
+// and has at most limit bytes.
+size_t WholeUTF8Prefix(const char* text, size_t length, size_t limit);
+// Puts converted text into destination (capacity bytes) by the overflow rule given.
+void FitConvertedText(const std::string& utf8, char* destination, long capacity, platform::ConversionOverflow rule);
+
+#endif

@@ -1,0 +1,34 @@
+// Names of updated copies: the source's stem, a marker, "Ai", the host version, "]",
+// an optional "(counter)" and the source's extension, e.g. flyer[CP_updated_Ai28.1.0](1).ai.
+#ifndef KESTRUNE_UPDATEDFILENAME_H
+#define KESTRUNE_UPDATEDFILENAME_H
+
+#include <cstddef>
+
+#include "AITypes.h"
+#include "IAIUnicodeString.h"
+
+constexpr size_t kUpdatedPathBytes = 512;    // the caller's path field
+constexpr size_t kMarkerFieldBytes = 64;     // a marker in its UTF-8 form
+constexpr size_t kExtensionFieldBytes = 8;
+constexpr int kLastNameCounter = 99;         // candidates: no counter, then 1 to 99
+
+// The marker written by a host of the given language (1 Japanese, any other English),
+// in the UTF-8 form used in names, into marker (kMarkerFieldBytes).
+void MakeUpdatedNameMarker(ai::int32 language, char* marker);
+
+// True when a UTF-8 name holds either marker anywhere (byte-wise, case-sensitive).
+bool NameCarriesMarker(const char* name, size_t length);
+
+// 1 when a file name carries either marker, whatever the host language, else 0.
+// Raises ai::Error when the host cannot convert the name.
+ai::int16 CheckCPComposition(ai::UnicodeString name);
+
+// Turns the source path in the caller's field (UTF-8, kUpdatedPathBytes) into the path
+// of its updated copy: the first candidate that does not exist yet (a candidate the host
+// cannot answer for counts as taken). 1 with the field holding that path; 0 when none
+// is free or a candidate would not fit in the field, the field then holding the stem.
+// A field that is not zero-terminated is refused (0) and left as it is.
+ai::int16 CreateCPFileName(char* path);
+
+#endif

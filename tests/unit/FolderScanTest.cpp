@@ -1,0 +1,327 @@
+// The folder scan: which files a bulk update takes, in which order, and how it copes with
+// deep folders, links back up the tree and a heap that will not grow.
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "DirectPlugin.h"
+#include "menuHandler/folderScan.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kJapaneseMarker = "[CP_\xE6\x9B\xB4\xE6\x96\xB0\xE6\xB8\x88\xE3\x81\xBF";
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "kestrune-scan-XXXXXX").string();
+    path_ = mkdtemp(&pattern[0]) != nullptr ? pattern : std::string();
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) fs::remove_all(path_, ignored);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+void Touch(const std::string& path) { std::ofstream(path).put('x'); }
+
+// Names in the order the file system lists them, which the scan must keep.
+std::vector<std::string> Listed(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* stream = opendir(folder.c_str());
+  if (stream == nullptr) return names;
+  while (struct dirent* entry = readdir(stream)) names.push_back(entry->d_name);
+  closedir(stream);
+  return names;
+}
+
+struct Result {
+  std::vector<std::string> paths;
+  ai::int32 skipped = 0;
+};
+
+class FolderScanTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_FALSE(folder.path().empty()); }
+
+  Result Scan(const std::string& path, bool recursive) {
+    CP_SPOOL* list = nullptr;
+    ai::int32 count = 0;
+    Result result;
+    GetDirectoryFileListProcess(path.c_str(), &list, &count, recursive ? 1 : 0, &result.skipped);
+    if (count == 0) {
+      EXPECT_EQ(list, nullptr);
+    }
+    for (ai::int32 i = 0; i < count; ++i) result.paths.push_back(list[i].path);
+    std::free(list);
+    return result;
+  }
+
+  std::string In(const std::string& name) const { return folder.path() + "/" + name; }
+
+  testing_support::DirectPlugin plugin;
+  TempFolder folder;
+};
+
+TEST_F(FolderScanTest, OnlyVisibleUnmarkedDotAiOrDotAIFilesAreTaken) {
+  const std::vector<std::string> taken = {"a.ai", "b.AI", "x.ai", "notes[cp_updated_Ai28.1.0].ai", "a.b.ai",
+                                          "\xE5\x9B\xB3.ai"};
+  const std::vector<std::string> left = {"c.Ai",         "d.txt",     ".hidden.ai", "e[CP_updated_Ai28.1.0].ai",
+                                         ".ai",          "ai",        "x.aI",       "x.ai.bak",
+                                         "Kestrune.log", "x.aic",     "f" + kJapaneseMarker + "Ai28.1.0].ai",
+                                         "g" + kJapaneseMarker + ".ai"};
+  for (const auto& name : taken) Touch(In(name));
+  for (const auto& name : left) Touch(In(name));
+
+  std::vector<std::string> expected;
+  for (const auto& name : Listed(folder.path()))
+    for (const auto& wanted : taken)
+      if (name == wanted) expected.push_back(In(name));
+  for (bool recursive : {false, true}) {
+    Result result = Scan(folder.path(), recursive);
+    EXPECT_EQ(result.paths, expected);
+    EXPECT_EQ(result.skipped, 0);
+  }
+}
+
+TEST_F(FolderScanTest, SubfoldersAreWalkedDepthFirstWhereTheyAreMet) {
+  Touch(In("a.ai"));
+  Touch(In("c.ai"));
+  fs::create_directories(In("sub/deeper"));
+  Touch(In("sub/b.ai"));
+  Touch(In("sub/deeper/d.ai"));
+  Touch(In("sub/deeper/e.txt"));
+  fs::create_directory(In(".cache"));
+  Touch(In(".cache/hidden.ai"));
+  fs::create_directory(In("empty.ai"));  // a folder, never a file
+
+  std::vector<std::string> expected;
+  std::function<void(const std::string&)> walk = [&](const std::string& dir) {
+    for (const auto& name : Listed(dir)) {
+      std::string path = dir + "/" + name;
+      if (name[0] == '.') continue;
+      if (fs::is_directory(path)) {
+        walk(path);
+      } else if (name.size() > 3 && name.compare(name.size() - 3, 3, ".ai") == 0) {
+        expected.push_back(path);
+      }
+    }
+  };
+  walk(folder.path());
+  ASSERT_EQ(expected.size(), 4u);
+  EXPECT_EQ(Scan(folder.path(), true).paths, expected);
+
+  std::vector<std::string> top;
+  for (const auto& path : expected)
+    if (fs::path(path).parent_path() == folder.path()) top.push_back(path);
+  EXPECT_EQ(Scan(folder.path(), false).paths, top);
+}
+
+TEST_F(FolderScanTest, EmptyOrUnopenableFoldersGiveNothing) {
+  EXPECT_TRUE(Scan(folder.path(), true).paths.empty());
+  EXPECT_TRUE(Scan(In("missing"), true).paths.empty());
+  Touch(In("file.ai"));
+  EXPECT_TRUE(Scan(In("file.ai"), true).paths.empty());
+  EXPECT_TRUE(Scan("", true).paths.empty());
+
+  CP_SPOOL* list = nullptr;
+  ai::int32 count = 0;
+  GetDirectoryFileListProcess(nullptr, &list, &count, 1);
+  GetDirectoryFileListProcess(folder.path().c_str(), nullptr, &count, 1);
+  GetDirectoryFileListProcess(folder.path().c_str(), &list, nullptr, 1);
+  EXPECT_EQ(list, nullptr);
+  EXPECT_EQ(count, 0);
+}
+
+TEST_F(FolderScanTest, ATrailingSeparatorMakesNoDoubleSeparator) {
+  Touch(In("a.ai"));
+  EXPECT_EQ(Scan(folder.path() + "/", false).paths, std::vector<std::string>{In("a.ai")});
+  EXPECT_EQ(Scan(folder.path() + "//", false).paths, std::vector<std::string>{In("a.ai")});
+}
+
+TEST_F(FolderScanTest, NewEntriesGoBehindAListThatIsNotEmpty) {
+  Touch(In("a.ai"));
+  CP_SPOOL* list = static_cast<CP_SPOOL*>(std::malloc(sizeof(CP_SPOOL)));
+  std::strcpy(list[0].path, "/earlier/z.ai");
+  ai::int32 count = 1;
+  GetDirectoryFileListProcess(folder.path().c_str(), &list, &count, 0);
+  ASSERT_EQ(count, 2);
+  EXPECT_STREQ(list[0].path, "/earlier/z.ai");
+  EXPECT_EQ(std::string(list[1].path), In("a.ai"));
+  std::free(list);
+}
+
+// The heap as the scan sees it: every resize recorded, and one of them refused.
+struct RecordingHeap {
+  static std::vector<size_t> sizes;
+  static int refuseAt;  // the resize to refuse, counted from 1; 0 refuses none
+  static void* Resize(void* block, size_t bytes) {
+    sizes.push_back(bytes);
+    if (static_cast<int>(sizes.size()) == refuseAt) return nullptr;
+    return std::realloc(block, bytes);
+  }
+};
+std::vector<size_t> RecordingHeap::sizes;
+int RecordingHeap::refuseAt = 0;
+
+TEST_F(FolderScanTest, TheListGrowsByExactlyOneEntryPerFileAndAFailedGrowthEndsTheScan) {
+  for (int i = 0; i < 5; ++i) Touch(In("f" + std::to_string(i) + ".ai"));
+  Touch(In("skip.txt"));
+  FolderScanServices services{platform::OpenDirectory, RecordingHeap::Resize};
+
+  RecordingHeap::sizes.clear();
+  RecordingHeap::refuseAt = 0;
+  CP_SPOOL* list = nullptr;
+  ai::int32 count = 0;
+  ai::int32 skipped = 0;
+  GetDirectoryFileListProcess(services, folder.path().c_str(), &list, &count, 0, &skipped);
+  EXPECT_EQ(count, 5);
+  EXPECT_EQ(skipped, 0);
+  EXPECT_EQ(RecordingHeap::sizes, (std::vector<size_t>{1 * sizeof(CP_SPOOL), 2 * sizeof(CP_SPOOL),
+                                                        3 * sizeof(CP_SPOOL), 4 * sizeof(CP_SPOOL),
+                                                        5 * sizeof(CP_SPOOL)}));
+  std::free(list);
+
+  RecordingHeap::sizes.clear();
+  RecordingHeap::refuseAt = 3;
+  list = nullptr;
+  count = 0;
+  GetDirectoryFileListProcess(services, folder.path().c_str(), &list, &count, 0, &skipped);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(skipped, 1);
+  EXPECT_EQ(RecordingHeap::sizes.size(), 3u) << "no further file is tried";
+  ASSERT_NE(list, nullptr);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(fs::path(list[i].path).parent_path(), folder.path());
+  std::free(list);
+}
+
+TEST_F(FolderScanTest, PathsTooLongForAnEntryOrTheWorkingBufferAreLeftOutAndCounted) {
+  // An entry holds 511 bytes: a file whose path is longer is left out, its neighbours not.
+  const std::string longDir = In(std::string(250, 'd'));
+  fs::create_directory(longDir);
+  std::string fitting = std::string(511 - longDir.size() - 1 - 3, 'f') + ".ai";
+  std::string tooLong = std::string(511 - longDir.size() - 3, 'g') + ".ai";
+  Touch(longDir + "/" + fitting);
+  Touch(longDir + "/" + tooLong);
+  Result result = Scan(folder.path(), true);
+  ASSERT_EQ(result.paths.size(), 1u);
+  EXPECT_EQ(result.paths[0], longDir + "/" + fitting);
+  EXPECT_EQ(result.paths[0].size(), 511u);
+  EXPECT_EQ(result.skipped, 1);
+
+  // Folders nested past the 1023-unit working buffer are not entered.
+  std::string deep = longDir;
+  while (deep.size() < 1023) {
+    deep += "/" + std::string(250, 'e');
+    fs::create_directory(deep);
+  }
+  Touch(deep + "/x.ai");
+  result = Scan(folder.path(), true);
+  EXPECT_EQ(result.paths.size(), 1u);
+  EXPECT_EQ(result.skipped, 2);
+
+  // A folder path longer than the buffer is refused as a whole.
+  EXPECT_TRUE(Scan(deep, true).paths.empty());
+}
+
+TEST_F(FolderScanTest, ALinkIsAFileSoALinkBackUpTheTreeEndsNothing) {
+  Touch(In("a.ai"));
+  fs::create_directory(In("sub"));
+  Touch(In("sub/b.ai"));
+  fs::create_directory_symlink(folder.path(), In("sub/loop"));
+  fs::create_directory_symlink(folder.path(), In("looped.ai"));
+  Result result = Scan(folder.path(), true);
+  std::vector<std::string> names;
+  for (const auto& path : result.paths) names.push_back(path.substr(folder.path().size() + 1));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"a.ai", "looped.ai", "sub/b.ai"}));
+}
+
+// A file system in memory, where folders can be reached twice, as through junctions.
+struct FakeFolder {
+  unsigned long long identity;
+  std::vector<std::pair<std::string, bool>> entries;  // name, is a folder
+};
+std::map<std::string, FakeFolder> gFakeTree;
+int gFakeOpens = 0;
+
+class FakeListing : public platform::DirectoryListing {
+ public:
+  explicit FakeListing(const FakeFolder& folder) : folder_(folder) {}
+  bool Next(platform::DirectoryEntry* entry) override {
+    if (next_ >= folder_.entries.size()) return false;
+    const auto& found = folder_.entries[next_++];
+    entry->name = found.first.c_str();
+    entry->length = found.first.size();
+    entry->isFolder = found.second;
+    return true;
+  }
+  platform::FolderIdentity Identity() const override {
+    platform::FolderIdentity identity;
+    identity.volume = 1;
+    identity.index = folder_.identity;
+    return identity;
+  }
+
+ private:
+  const FakeFolder& folder_;
+  size_t next_ = 0;
+};
+
+std::unique_ptr<platform::DirectoryListing> OpenFake(const PlatformPathChar* path) {
+  ++gFakeOpens;
+  // A junction reaches its target's folder under another path.
+  std::string key = path;
+  for (const auto& alias : {std::make_pair(std::string("/r/sub/back"), std::string("/r")),
+                            std::make_pair(std::string("/r/twin"), std::string("/r/sub"))}) {
+    if (key.compare(0, alias.first.size(), alias.first) == 0) key = alias.second + key.substr(alias.first.size());
+  }
+  auto found = gFakeTree.find(key);
+  if (found == gFakeTree.end()) return nullptr;
+  return std::unique_ptr<platform::DirectoryListing>(new FakeListing(found->second));
+}
+
+TEST_F(FolderScanTest, AFolderReachedAgainThroughAJunctionIsScannedOnce) {
+  gFakeTree = {
+      {"/r", {1, {{"a.ai", false}, {"sub", true}, {"twin", true}, {"c.ai", false}}}},
+      {"/r/sub", {2, {{"b.ai", false}, {"back", true}}}},
+  };
+  gFakeOpens = 0;
+  FolderScanServices services{OpenFake, RecordingHeap::Resize};
+  RecordingHeap::refuseAt = 0;
+  CP_SPOOL* list = nullptr;
+  ai::int32 count = 0;
+  GetDirectoryFileListProcess(services, "/r", &list, &count, 1, nullptr);
+  std::vector<std::string> paths;
+  for (ai::int32 i = 0; i < count; ++i) paths.push_back(list[i].path);
+  std::free(list);
+  EXPECT_EQ(paths, (std::vector<std::string>{"/r/a.ai", "/r/sub/b.ai", "/r/c.ai"}));
+  EXPECT_EQ(gFakeOpens, 4);  // /r, /r/sub, /r/sub/back (seen), /r/twin (seen)
+
+  // Without recursion no subfolder is even opened.
+  gFakeOpens = 0;
+  list = nullptr;
+  count = 0;
+  GetDirectoryFileListProcess(services, "/r", &list, &count, 0, nullptr);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(gFakeOpens, 1);
+  std::free(list);
+}
+
+}  // namespace
