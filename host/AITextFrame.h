@@ -7,7 +7,8 @@
 #define kAITextFrameSuite "AI Text Frame Suite"
 #define kAITextFrameSuiteVersion AIAPI_VERSION(4)
 
-typedef enum {
+// Fixed at 32 bits: hosts report kinds beyond the ones named here.
+typedef enum : ai::int32 {
   kUnknownTextType = -1,
   kPointTextType = 0,
   kInPathTextType = 1,

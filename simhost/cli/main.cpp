@@ -7,6 +7,8 @@
 #include <map>
 
 #include "Cli.h"
+#include "DocumentOptions.h"
+#include "Documents.h"
 #include "Menus.h"
 #include "UserInterface.h"
 
@@ -125,6 +127,7 @@ std::string FourCharText(AIErr status) {
 
 std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin) {
   auto host = std::make_unique<simhost::Host>(options.config);
+  ApplyFontOptions(host->documents().fonts(), options);
   for (const auto& failure : options.failures) host->faults().Inject(failure.point, failure.status, 1, true);
   simhost::UserInterface& ui = host->ui();
   ui.observer = PrintDialog;
