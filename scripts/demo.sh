@@ -4,4 +4,4 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup-debian.sh"
 build_dir="$(bash "$root/scripts/build.sh" | tail -n 1)"
-"$build_dir/kestrune-host" menus
+"$build_dir/kestrune-host" demo

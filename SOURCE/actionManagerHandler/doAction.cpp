@@ -1,4 +1,293 @@
-#include "actionManagerHandler.h"
+#include <cstring>
 
-// The save command comes with its own change; until then a played action does nothing.
-SPErr doAction(DoActionMessage*) { return kSPNoError; }
+#include "AIActionManager.h"
+#include "AICloudDocument.h"
+#include "AIDocument.h"
+#include "AIDocumentList.h"
+#include "AIDocumentView.h"
+#include "AIUser.h"
+#include "IAIFilePath.hpp"
+#include "actionManagerHandler.h"
+#include "activityLog.h"
+#include "common/FixedText.h"
+#include "common/Heap.h"
+#include "common/Texts.h"
+#include "documentEligibility.h"
+#include "platform/Clock.h"
+#include "pluginHandler/Suites.h"
+#include "relayoutText.h"
+#include "shellMain/ExceptionStatus.h"
+#include "shellMain/PluginGlobals.h"
+#include "textWalkers.h"
+#include "updatedFileName.h"
+
+namespace {
+
+constexpr SPErr kMissingFontsErr = AIFourCharCode("MiFn");
+constexpr SPErr kNoTextErr = AIFourCharCode("NoTx");
+constexpr SPErr kNoNameErr = AIFourCharCode("NAM2");
+constexpr size_t kField = 512;
+
+constexpr ActionParamKeyID Key(const char (&code)[5]) { return static_cast<ActionParamKeyID>(AIFourCharCode(code)); }
+
+enum class Outcome { kNone, kMissingFonts, kLegacyText, kNoText, kNoName, kSaved, kCanceled, kSaveFailed };
+
+// What the command knows of the document it works on.
+struct Run {
+  char logName[kField] = {0};
+  char target[kField] = {0};
+  bool cloud = false;
+  SPErr saveResult = kNoErr;
+};
+
+bool BulkMode() { return g->actionMode == kActionModeBulkSave; }
+
+void Alert(TextId text) {
+  if (sAIUser != nullptr) sAIUser->MessageAlert(ai::UnicodeString(Text(text), kAIJapaneseCharacterEncoding));
+}
+
+void Log(const Run& run, const char* updatedPath, TextId text) {
+  WriteDebugMessage(g->logFilePath, run.logName, updatedPath, Text(text));
+}
+
+// After a canceled save in a bulk update: whether to end the whole run.
+void AskWhetherToEndBulkUpdate() {
+  if (g->suppressAlerts) {
+    g->abortRequested = 1;
+    return;
+  }
+  char question[kField] = {0};
+  for (TextId piece : kBulkQuestionPieces) AppendText(question, sizeof(question), Text(piece));
+  if (sAIUser != nullptr &&
+      sAIUser->YesNoAlert(ai::UnicodeString(question, kAIJapaneseCharacterEncoding)) == kAIAnswer_Yes)
+    g->abortRequested = 1;
+}
+
+// Shows, logs and counts the outcome; the result code the host would get.
+SPErr Report(Outcome outcome, const Run& run) {
+  const bool alerts = g->suppressAlerts == 0;
+  switch (outcome) {
+    case Outcome::kMissingFonts:
+      if (alerts) Alert(TextId::kAlertMissingFonts);
+      Log(run, "", TextId::kLogMissingFonts);
+      ++g->fontErrorCount;
+      return kMissingFontsErr;
+    case Outcome::kLegacyText:
+      if (alerts) Alert(TextId::kAlertLegacyText);
+      Log(run, "", TextId::kLogLegacyText);
+      ++g->openErrorCount;
+      return kNoTextErr;
+    case Outcome::kNoText:
+      if (alerts) Alert(TextId::kAlertNoText);
+      Log(run, "", TextId::kLogNoText);
+      ++g->unnecessaryCount;
+      return kNoTextErr;
+    case Outcome::kNoName:
+      if (alerts) Alert(TextId::kAlertNoName);
+      Log(run, "", TextId::kLogNoName);
+      ++g->saveErrorCount;
+      return kNoNameErr;
+    case Outcome::kSaved:
+      if (BulkMode()) {
+        platform::SleepMilliseconds(1000);
+      } else {
+        Alert(TextId::kSaveCompleted);  // shown even for an action the host plays by itself
+      }
+      Log(run, run.target, TextId::kSaveCompleted);
+      ++g->successCount;
+      return kNoErr;
+    case Outcome::kCanceled:
+      if (BulkMode()) {
+        AskWhetherToEndBulkUpdate();
+      } else if (alerts) {
+        Alert(TextId::kAlertSaveCanceled);
+      }
+      Log(run, run.target, TextId::kLogSaveCanceled);
+      ++g->canceledCount;
+      return kCanceledErr;
+    case Outcome::kSaveFailed:
+      if (alerts) Alert(TextId::kAlertSaveFailed);
+      Log(run, run.target, TextId::kLogSaveFailed);
+      ++g->saveErrorCount;
+      return run.saveResult;
+    case Outcome::kNone:
+      break;
+  }
+  return kNoErr;
+}
+
+void ToField(const ai::UnicodeString& text, char* field) {
+  if (!CopyText(field, kField, text.getInStdString(kAIUTF8CharacterEncoding).c_str())) field[0] = 0;
+}
+
+bool HasLegacyText() {
+  ai::int32 count = 0;
+  WalkDocumentLayers([&](AIArtHandle root) { LegacyTextCheckProcess(root, &count); });
+  return count >= 1;
+}
+
+SPErr SaveFile(const char* target) {
+  AIActionParamValueRef block = nullptr;
+  SPErr error = sActionManager->AINewActionParamValue(&block);
+  if (error != kNoErr || block == nullptr) return error != kNoErr ? error : kOutOfMemoryErr;
+  sActionManager->AIActionSetStringUS(block, Key("name"), ai::UnicodeString(target, kAIUTF8CharacterEncoding));
+  sActionManager->AIActionSetBoolean(block, Key("cmpr"), true);
+  sActionManager->AIActionSetBoolean(block, Key("pdf "), true);
+  sActionManager->AIActionSetInteger(block, Key("crtr"), 24);
+  sActionManager->AIActionSetInteger(block, Key("ext."), 1);
+  sActionManager->AIActionSetInteger(block, Key("incl"), 0);
+  sActionManager->AIActionSetReal(block, Key("rato"), 100.0);
+  sActionManager->AIActionSetInteger(block, Key("prfl"), 1);
+  sActionManager->AIActionSetBoolean(block, Key("smab"), false);
+  sActionManager->AIActionSetString(block, Key("frmt"), "Adobe Illustrator Any Format Writer");
+  sActionManager->AIActionSetString(block, Key("extn"), "ai");
+  error = sActionManager->PlayActionEvent("adobe_saveDocumentAs", kDialogOff, block);
+  sActionManager->AIDeleteActionParamValue(block);
+  return error;
+}
+
+// The view of a bulk file is moved away while its text is laid out.
+struct SavedView {
+  AIDocumentViewHandle view = nullptr;
+  AIRealPoint center{0, 0};
+  AIReal zoom = 1.0;
+};
+
+SavedView ParkView() {
+  SavedView saved;
+  if (sDocumentView == nullptr || sDocumentView->GetNthDocumentView(0, &saved.view) != kNoErr) return saved;
+  sDocumentView->GetDocumentViewCenter(saved.view, &saved.center);
+  sDocumentView->GetDocumentViewZoom(saved.view, &saved.zoom);
+  const AIRealPoint parked{7000, 7000};
+  sDocumentView->SetDocumentViewCenter(saved.view, &parked);
+  sDocumentView->SetDocumentViewZoom(saved.view, 64.0);
+  return saved;
+}
+
+void RestoreView(const SavedView& saved) {
+  if (sDocumentView == nullptr || saved.view == nullptr) return;
+  sDocumentView->SetDocumentViewZoom(saved.view, saved.zoom);
+  sDocumentView->SetDocumentViewCenter(saved.view, &saved.center);
+}
+
+// Identifies the document, checks it, lays its text out anew and saves the copy.
+Outcome RunMainFlow(Run& run) {
+  const AIDocumentSuite& document = Require(sDocument);
+  Require(sArt);
+  Require(sLayer);
+  Require(sActionManager);
+  bool legacy = false;
+  run.cloud = document.IsCloudDocument() != 0;
+  ai::FilePath file;
+  ai::UnicodeString cloudName;
+  if (!run.cloud) {
+    if (document.GetDocumentFileSpecification(file) != kNoErr) return Outcome::kNone;
+    legacy = HasLegacyText();
+    if (!legacy && !file.Exists(false)) return Outcome::kNone;
+    GetCPLogFileName(file.GetFullPath(false), run.logName);
+  } else {
+    if (document.GetCloudDocumentName(cloudName) != kNoErr) return Outcome::kNone;
+    ToField(cloudName, run.logName);
+  }
+
+  AIFontKey* missingFonts = nullptr;
+  ai::int32 missingFontCount = 0;
+  ai::int32 textFrameCount = 0;
+  try {
+    WalkDocumentLayers([&](AIArtHandle root) {
+      FontCheckProcess(root, &missingFonts, &missingFontCount, &textFrameCount);
+    });
+  } catch (...) {
+    HeapFree(missingFonts);
+    throw;
+  }
+  HeapFree(missingFonts);
+  if (legacy) textFrameCount = 0;
+  if (missingFontCount != 0) return Outcome::kMissingFonts;
+  if (textFrameCount == 0) return legacy ? Outcome::kLegacyText : Outcome::kNoText;
+
+  SavedView view;
+  if (BulkMode()) view = ParkView();
+  ToField(run.cloud ? cloudName : file.GetFullPath(false), run.target);
+  // A path the fields cannot hold gets no updated name rather than a cut one.
+  if (run.target[0] == 0 || !CreateCPFileName(run.target)) {
+    run.target[0] = 0;
+    return Outcome::kNoName;
+  }
+  RelayoutTextProcess();
+  if (BulkMode()) RestoreView(view);
+
+  if (run.cloud) {
+    run.saveResult = Require(sCloudDocument).SaveToCloud(ai::UnicodeString(run.target, kAIUTF8CharacterEncoding));
+  } else {
+    run.saveResult = SaveFile(run.target);
+  }
+  if (run.saveResult == kNoErr) return Outcome::kSaved;
+  return run.saveResult == kCanceledErr ? Outcome::kCanceled : Outcome::kSaveFailed;
+}
+
+// The main flow with its outcome reported. An exception on the way (the text engine
+// failing while fonts are read, a host string that cannot be made) is reported as
+// a failed save with the status it carries: the file gets exactly one outcome.
+SPErr MainFlow() {
+  Run run;
+  try {
+    return Report(RunMainFlow(run), run);
+  } catch (...) {
+    run.saveResult = StatusOfCurrentException();
+  }
+  try {
+    return Report(Outcome::kSaveFailed, run);
+  } catch (...) {
+    return run.saveResult;
+  }
+}
+
+// Bulk files are closed without a question, whatever happened to them.
+void CloseBulkDocument() {
+  if (sDocument == nullptr || sDocumentList == nullptr) return;
+  AIDocumentHandle current = nullptr;
+  if (sDocument->GetDocument(&current) != kNoErr || current == nullptr) return;
+  sDocument->SetDocumentModified(false);
+  sDocumentList->Close(current);
+}
+
+SPErr Finish(SPErr result) {
+  if (BulkMode()) CloseBulkDocument();
+  g->actionMode = kActionModeNone;
+  if (g->suppressAlerts) {
+    g->suppressAlerts = 0;
+    return result;
+  }
+  return kNoErr;
+}
+
+// An action step the host plays by itself: refuse unsuitable documents quietly
+// with a code, run the others as a single save.
+SPErr PlayedByHost() {
+  g->suppressAlerts = 1;
+  SPErr code = kNoErr;
+  try {
+    AIDocumentHandle current = nullptr;
+    if (Require(sDocument).GetDocument(&current) == kNoErr && current != nullptr) code = CheckDocumentEligibility();
+  } catch (...) {
+    code = StatusOfCurrentException();
+  }
+  if (code != kNoErr) return Finish(code);
+  g->actionMode = kActionModeSingleSave;
+  return Finish(MainFlow());
+}
+
+}  // namespace
+
+SPErr doAction(DoActionMessage*) {
+  switch (g->actionMode) {
+    case kActionModeNone:
+      return PlayedByHost();
+    case kActionModeSingleSave:
+    case kActionModeBulkSave:
+      return Finish(MainFlow());
+    default:
+      return Finish(kNoErr);
+  }
+}

@@ -1,4 +1,45 @@
-#include "notifierHandler.h"
+#include <cstring>
 
-// Following the current document comes with the save command.
-SPErr goNotifier(AINotifierMessage*) { return kSPNoError; }
+#include "AIDocument.h"
+#include "AIMenu.h"
+#include "actionManagerHandler/documentEligibility.h"
+#include "notifierHandler.h"
+#include "pluginHandler/Suites.h"
+#include "shellMain/PluginGlobals.h"
+
+namespace {
+
+// The notifications after which the current document may have changed.
+const char* const kDocumentNotifications[] = {
+    kAIDocumentClosedNotifier, kAIDocumentOpenedNotifier, kAIDocumentNewNotifier,
+    kAIDocumentViewActiveViewChangedNotifier, kAIDocumentSavedNotifier};
+
+bool IsDocumentNotification(const char* type) {
+  if (type == nullptr) return false;
+  for (const char* name : kDocumentNotifications)
+    if (std::strcmp(type, name) == 0) return true;
+  return false;
+}
+
+// "Save as..." is offered exactly for documents the save command would take.
+bool CanSaveCurrentDocument() {
+  try {
+    AIDocumentHandle current = nullptr;
+    if (Require(sDocument).GetDocument(&current) != kNoErr || current == nullptr) return false;
+    return CheckDocumentEligibility() == kNoErr;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+SPErr goNotifier(AINotifierMessage* message) {
+  if (!IsDocumentNotification(message->type) || sMenu == nullptr || g->saveAsMenuItem == nullptr) return kSPNoError;
+  if (CanSaveCurrentDocument()) {
+    sMenu->EnableItem(g->saveAsMenuItem);
+  } else {
+    sMenu->DisableItem(g->saveAsMenuItem);
+  }
+  return kSPNoError;
+}

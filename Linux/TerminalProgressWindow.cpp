@@ -1,0 +1,96 @@
+// The progress window on a terminal: a titled bar on standard error, and Ctrl-C
+// as the Abort button while it is open.
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "actionManagerHandler/activityLog.h"
+#include "common/Texts.h"
+#include "platform/ProgressWindow.h"
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+struct WindowState {
+  bool open = false;
+  bool abortAllowed = false;
+  bool interactive = false;  // a terminal: repaint in place
+  ai::int32 percent = 0;
+  std::string message;
+  struct sigaction previousInterrupt {};
+};
+
+WindowState gWindow;
+volatile sig_atomic_t gAborted = 0;
+
+void OnInterrupt(int) { gAborted = 1; }
+
+std::string Utf8(TextId id) {
+  char text[256];
+  ShiftJISToUTF8(Text(id), text, sizeof(text));
+  return text;
+}
+
+// Values outside 0 to 100 are drawn at the nearest end; nothing is drawn outside the bar.
+int Clamp(ai::int32 percent) { return percent < 0 ? 0 : percent > 100 ? 100 : static_cast<int>(percent); }
+
+void Paint() {
+  const int shown = Clamp(gWindow.percent);
+  const int done = shown * kBarWidth / 100;
+  std::string bar(static_cast<size_t>(done), '#');
+  bar.append(static_cast<size_t>(kBarWidth - done), '.');
+  std::string line = Utf8(TextId::kProgressTitle) + " [" + bar + "] " + std::to_string(shown) + "%";
+  if (!gWindow.message.empty()) line += "  " + gWindow.message;
+  if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(TextId::kProgressAbort) + ")" : "  Ctrl-C: " + Utf8(TextId::kProgressAbort);
+  std::fprintf(stderr, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
+  std::fflush(stderr);
+}
+
+}  // namespace
+
+void ProgressWindow::Open(bool abortAllowed) {
+  if (gWindow.open) Close();
+  gWindow.open = true;
+  gWindow.abortAllowed = abortAllowed;
+  gWindow.interactive = isatty(STDERR_FILENO) != 0;
+  gWindow.percent = 0;
+  gWindow.message.clear();
+  gAborted = 0;
+  struct sigaction onInterrupt {};
+  onInterrupt.sa_handler = abortAllowed ? OnInterrupt : SIG_IGN;
+  sigemptyset(&onInterrupt.sa_mask);
+  sigaction(SIGINT, &onInterrupt, &gWindow.previousInterrupt);
+  Paint();
+}
+
+void ProgressWindow::SetProgressPercent(ai::int32 percent) {
+  if (percent == gWindow.percent) return;
+  gWindow.percent = percent;
+  if (gWindow.open) Paint();
+}
+
+void ProgressWindow::SetProgressMessage(const char* text) {
+  if (!gWindow.open) return;
+  char utf8[512];
+  ShiftJISToUTF8(text != nullptr ? text : "", utf8, sizeof(utf8));
+  gWindow.message = utf8;
+  Paint();
+}
+
+ai::int16 ProgressWindow::IsAborted() { return gWindow.open && gAborted ? 1 : 0; }
+
+bool ProgressWindow::IsOpen() { return gWindow.open; }
+
+// Gives Ctrl-C back to whoever had it: no handler may point into the plug-in once
+// the window is gone, for the host may unload the code.
+void ProgressWindow::Close() {
+  if (!gWindow.open) return;
+  sigaction(SIGINT, &gWindow.previousInterrupt, nullptr);
+  gWindow.open = false;
+  gAborted = 0;
+  if (gWindow.interactive) std::fprintf(stderr, "\n");
+  std::fflush(stderr);
+}

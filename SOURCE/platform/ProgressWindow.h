@@ -1,0 +1,23 @@
+// The progress window of a bulk update: a title, a message line, a bar from 0 to
+// 100 percent and a way for the user to abort. One exists at a time; each platform
+// realises it its own way (a dialog, a panel, the terminal).
+#ifndef KESTRUNE_PLATFORM_PROGRESSWINDOW_H
+#define KESTRUNE_PLATFORM_PROGRESSWINDOW_H
+
+#include "AITypes.h"
+
+class ProgressWindow {
+ public:
+  // Shows the window at 0 percent, not aborted. abortAllowed offers the abort.
+  static void Open(bool abortAllowed);
+  // Repaints only when the whole percentage changes.
+  static void SetProgressPercent(ai::int32 percent);
+  // A Shift-JIS (or ASCII) text for the message line.
+  static void SetProgressMessage(const char* text);
+  // 1 once the user has asked to abort, until the window closes.
+  static ai::int16 IsAborted();
+  static void Close();
+  static bool IsOpen();
+};
+
+#endif

@@ -1,0 +1,356 @@
+// The bulk update through the plug-in binary: the menu commands, the timer driver,
+// the progress window on the terminal, the activity log and the summary.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+
+#include "Actions.h"
+#include "DocumentFile.h"
+#include "DocumentModel.h"
+#include "Documents.h"
+#include "Memory.h"
+#include "Menus.h"
+#include "Samples.h"
+#include "TestHost.h"
+#include "Timers.h"
+#include "UserInterface.h"
+#include "shellMain/PluginGlobals.h"
+
+using nlohmann::json;
+using simhost::DialogKind;
+using testing_support::PluginHost;
+
+namespace {
+
+json Frame(const std::string& text, const std::string& font = "Sans") {
+  return json{{"type", "textFrame"}, {"runs", json::array({{{"text", text}, {"font", font}}})},
+              {"layoutVersion", "24.0.0"}};
+}
+
+json Model(json art, const std::string& creator = "24.0.0") {
+  return json{{"creatorVersion", creator}, {"layers", json::array({{{"name", "Layer 1"}, {"art", std::move(art)}}})}};
+}
+
+json TrimAreaModel() {
+  json model = Model(json::array({Frame("old")}), "13.0.0");
+  model["bleedBox"] = {0, 0, 612, 792};
+  model["cropBox"] = {18, 18, 594, 774};
+  return model;
+}
+
+std::vector<std::string> Lines(const std::string& text, const std::string& separator) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
+    lines.push_back(text.substr(start, at - start));
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+class BulkUpdateTest : public testing::Test {
+ protected:
+  BulkUpdateTest() : folder_(testing_support::MakeTempFolder("bulk")) { Start(simhost::HostConfig()); }
+  ~BulkUpdateTest() override { testing_support::RemoveTree(folder_); }
+
+  void Start(simhost::HostConfig config) {
+    plugin_.reset();  // one host at a time: they would share the plug-in's code
+    plugin_ = std::make_unique<PluginHost>(config);
+    EXPECT_EQ(plugin_->Start(), kNoErr);
+    docs().fonts().SetInstalled("Sans", true);
+    docs().fonts().SetInstalled("Missing Font", false);
+    host().ui().SetDefaultAnswer(true);
+  }
+
+  simhost::Host& host() { return plugin_->host(); }
+  simhost::Documents& docs() { return host().documents(); }
+  PluginGlobals& globals() { return *static_cast<PluginGlobals*>(host().globalsSlot()); }
+
+  std::string Write(const std::string& name, const json& model) {
+    std::string problem;
+    auto document = simhost::DocumentFromModel(model, docs().fonts(), "24.0.0", &problem);
+    EXPECT_TRUE(document) << problem;
+    std::string path = folder_ + "/" + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    EXPECT_EQ(simhost::WriteDocumentFile(path, *document), kNoErr);
+    return path;
+  }
+
+  simhost::MenuItem* Item(const std::string& name, int nth = 0) {
+    for (const auto& item : host().menus().items())
+      if (item->name == name && nth-- == 0) return item.get();
+    return nullptr;
+  }
+  // Chooses "Bulk update..." (or the recursive one) and answers the chooser.
+  void ChooseBulk(bool recursive = false, const std::string& folder = "") {
+    host().ui().QueueFolder(folder.empty() ? folder_ : folder);
+    host().menus().Choose(Item("KESTRUNE_CONVERT", recursive ? 1 : 0));
+  }
+  void Tick() { host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER")); }
+  // Ticks until the summary is shown; the number of ticks taken.
+  int RunToSummary(int limit = 1000) {
+    for (int tick = 1; tick <= limit; ++tick) {
+      Tick();
+      if (globals().spoolState == kSpoolIdle) return tick;
+    }
+    ADD_FAILURE() << "the run did not end";
+    return limit;
+  }
+  std::string Summary() {
+    auto messages = host().ui().DialogsOf(DialogKind::Message);
+    return messages.empty() ? std::string() : messages.back().text;
+  }
+  std::string Log() { return testing_support::ReadFile(folder_ + "/Kestrune.log"); }
+
+  std::unique_ptr<PluginHost> plugin_;
+  std::string folder_;
+};
+
+TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
+  std::string source = Write("flyer.ai", Model(json::array({Frame("Hi")})));
+  const std::string bytes = testing_support::ReadFile(source);
+  testing::internal::CaptureStderr();
+  ChooseBulk();
+  auto confirms = host().ui().DialogsOf(DialogKind::Confirm);
+  ASSERT_EQ(confirms.size(), 1u);
+  EXPECT_EQ(confirms[0].text, "Saving all .ai files with updated text layout information located in the folder (1 files)");
+  EXPECT_EQ(std::string(globals().logFilePath), folder_ + "/Kestrune.log");
+  RunToSummary();
+  std::string window = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 1 files");
+  EXPECT_TRUE(std::filesystem::exists(folder_ + "/flyer[CP_updated_Ai28.1.0].ai"));
+  EXPECT_EQ(testing_support::ReadFile(source), bytes);
+  EXPECT_TRUE(docs().open().empty()) << "every bulk file is closed";
+  EXPECT_EQ(globals().logFilePath[0], 0);
+  EXPECT_EQ(globals().spool, nullptr);
+  EXPECT_EQ(plugin_->clock()->sleptMilliseconds, 2000) << "a second after the save, a second before the summary";
+  EXPECT_NE(window.find("Progress ["), std::string::npos) << window;
+  EXPECT_NE(window.find("Ctrl-C: Abort"), std::string::npos);
+  auto lines = Lines(Log(), "\r\n");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","flyer\.ai","flyer\[CP_updated_Ai28\.1\.0\]\.ai","Save as operation completed")re")))
+      << lines[0];
+}
+
+TEST_F(BulkUpdateTest, ProgressBarBeforeEachOpening) {
+  struct Case {
+    int files;
+    std::vector<std::string> shown;
+  };
+  const Case cases[] = {{4, {"0%", "25%", "50%", "75%"}}, {3, {"0%", "33%", "67%"}}};
+  for (const Case& c : cases) {
+    testing_support::RemoveTree(folder_);
+    std::filesystem::create_directories(folder_);
+    for (int i = 0; i < c.files; ++i) Write("f" + std::to_string(i) + ".ai", Model(json::array({Frame("x")})));
+    testing::internal::CaptureStderr();
+    ChooseBulk();
+    RunToSummary();
+    std::string window = testing::internal::GetCapturedStderr();
+    std::vector<std::string> shown;
+    for (const std::string& line : Lines(window, "\n")) {
+      std::smatch m;
+      if (std::regex_search(line, m, std::regex(R"(\] (\d+%))"))) shown.push_back(m[1]);
+    }
+    EXPECT_EQ(shown, c.shown) << window;
+  }
+}
+
+TEST_F(BulkUpdateTest, CommandsAreIgnoredWhileARunIsUnderWay) {
+  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("b.ai", Model(json::array({Frame("x")})));
+  ChooseBulk();
+  Tick();
+  const size_t dialogs = host().ui().dialogs().size();
+  globals().fontErrorCount = 5;
+  ChooseBulk(true);
+  host().ui().ClearDialogs();
+  EXPECT_EQ(globals().fontErrorCount, 5) << "no reset while running";
+  EXPECT_EQ(globals().spoolTotal, 2);
+  (void)dialogs;
+  EXPECT_TRUE(host().ui().dialogs().empty());
+  globals().fontErrorCount = 0;
+  RunToSummary();
+}
+
+TEST_F(BulkUpdateTest, DecliningOrFindingNothingLeavesTheUpdateIdle) {
+  host().ui().SetDefaultAnswer(false);
+  Write("a.ai", Model(json::array({Frame("x")})));
+  testing::internal::CaptureStderr();
+  ChooseBulk();
+  EXPECT_EQ(globals().spool, nullptr);
+  EXPECT_EQ(globals().spoolCount, 0);
+  EXPECT_EQ(globals().spoolState, 0);
+  EXPECT_EQ(globals().logFilePath[0], 0);
+  std::string empty = testing_support::MakeTempFolder("empty");
+  ChooseBulk(false, empty);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no progress window";
+  auto messages = host().ui().DialogsOf(DialogKind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "No applicable files found");
+  testing_support::RemoveTree(empty);
+  // A canceled chooser ends the command silently.
+  host().ui().ClearDialogs();
+  host().ui().QueueFolder(std::nullopt);
+  host().menus().Choose(Item("KESTRUNE_CONVERT"));
+  EXPECT_EQ(host().ui().dialogs().size(), 1u);
+}
+
+TEST_F(BulkUpdateTest, FilesWithATrimAreaAreRefusedUnopened) {
+  Write("old1.ai", TrimAreaModel());
+  Write("old2.ai", TrimAreaModel());
+  ChooseBulk();
+  RunToSummary();
+  auto messages = host().ui().DialogsOf(DialogKind::Message);
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0].text, "The file includes a trim area.\rPlease convert the trim area and run again.");
+  EXPECT_EQ(Summary(), "Bulk update completed.\rOpen error : 2 files");
+  EXPECT_TRUE(docs().savedFiles().empty());
+  for (const std::string& line : Lines(Log(), "\r\n"))
+    EXPECT_NE(line.find(",\"\",\"Error: The file includes a trim area.\""), std::string::npos) << line;
+}
+
+TEST_F(BulkUpdateTest, OpeningCanceledOrFailed) {
+  Write("a.ai", Model(json::array({Frame("x")})));
+  testing_support::WriteFile(folder_ + "/damaged.ai", "%PDF-1.4\nnot really\n");
+  ChooseBulk();
+  host().faults().Inject("play:adobe_openDocument", kCanceledErr);
+  RunToSummary();
+  std::string summary = Summary();
+  EXPECT_NE(summary.find("\rOpen error : 1 files"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("\rCanceled : 1 files"), std::string::npos) << summary;
+  std::string log = Log();
+  EXPECT_NE(log.find("\"Error: Open operation was canceled.\""), std::string::npos) << log;
+  EXPECT_NE(log.find("\"damaged.ai\",\"\",\"Error: Could not open document.\""), std::string::npos) << log;
+}
+
+TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
+  for (int i = 0; i < 10; ++i) Write("f" + std::to_string(i) + ".ai", Model(json::array({Frame("x")})));
+  testing::internal::CaptureStderr();
+  ChooseBulk();
+  Tick();  // opens the first file
+  ASSERT_EQ(globals().spoolState, kSpoolOpened);
+  raise(SIGINT);  // Ctrl-C: the window's Abort
+  Tick();  // that file is saved all the same
+  EXPECT_EQ(globals().successCount, 1);
+  Tick();  // the abort takes effect before the next opening
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(globals().spoolState, kSpoolIdle);
+  EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 9 files\rUpdate successful : 1 files");
+  struct sigaction now {};
+  sigaction(SIGINT, nullptr, &now);
+  EXPECT_EQ(now.sa_handler, SIG_DFL) << "Ctrl-C is given back when the window closes";
+}
+
+TEST_F(BulkUpdateTest, ACanceledSaveAsksWhetherToEndTheRun) {
+  for (bool endRun : {true, false}) {
+    testing_support::RemoveTree(folder_);
+    std::filesystem::create_directories(folder_);
+    Write("a.ai", Model(json::array({Frame("x")})));
+    Write("b.ai", Model(json::array({Frame("x")})));
+    Write("c.ai", Model(json::array({Frame("x")})));
+    host().ui().ClearDialogs();
+    ChooseBulk();
+    host().faults().Inject("play:adobe_saveDocumentAs", kCanceledErr);
+    host().ui().QueueAnswer(endRun);
+    RunToSummary();
+    auto questions = host().ui().DialogsOf(DialogKind::Question);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text,
+              "Save operation was canceled and text layout information was not updated.\rWould you like to cancel "
+              "bulk update?\r\rYes: Cancel bulk update.  No: Proceed to processing next file");
+    EXPECT_EQ(Summary(), endRun ? "Bulk update completed.\rCanceled : 3 files"
+                                : "Bulk update completed.\rCanceled : 1 files\rUpdate successful : 2 files");
+    EXPECT_NE(Log().find("[CP_updated_Ai28.1.0].ai\",\"Error: Save operation was canceled.\""), std::string::npos);
+  }
+}
+
+TEST_F(BulkUpdateTest, EveryOutcomeOfTheSampleSet) {
+  std::string samples = folder_ + "/samples";
+  std::vector<std::string> written;
+  std::string error;
+  ASSERT_TRUE(simhost::WriteSamples(samples, "28.1.0", &written, &error)) << error;
+  for (const char* font : simhost::kSampleMissingFonts) docs().fonts().SetInstalled(font, false);
+  for (const char* font : simhost::kSampleInstalledFonts) docs().fonts().SetInstalled(font, true);
+  std::map<std::string, std::string> before;
+  for (const std::string& path : written) before[path] = testing_support::ReadFile(samples + "/" + path);
+  ChooseBulk(true, samples);
+  RunToSummary();
+  for (const auto& entry : before)
+    EXPECT_EQ(testing_support::ReadFile(samples + "/" + entry.first), entry.second) << entry.first;
+
+  // The summary's counts are the log's.
+  std::string log = testing_support::ReadFile(samples + "/Kestrune.log");
+  auto lines = Lines(log, "\r\n");
+  std::map<std::string, int> byMessage;
+  for (const std::string& line : lines) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(line, m, std::regex(R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","([^"]+)","([^"]*)","([^"]+)")re")))
+        << line;
+    ++byMessage[m[3]];
+  }
+  std::string summary = Summary();
+  auto count = [&](const std::string& label) {
+    std::smatch m;
+    return std::regex_search(summary, m, std::regex("\r" + label + " : (\\d+) files")) ? std::stoi(m[1]) : 0;
+  };
+  EXPECT_EQ(count("Update successful"), byMessage["Save as operation completed"]);
+  EXPECT_EQ(count("Font error"), byMessage["Error: The file contains fonts not installed on this computer."]);
+  EXPECT_EQ(count("Update unnecessary"), byMessage["Error: No text objects found in file"]);
+  EXPECT_EQ(count("Open error"), byMessage["Error: The file includes a trim area."] +
+                                     byMessage["Error: Could not open document."] +
+                                     byMessage["Error: This file includes text that was created in Version 10 or earlier Illustrator."]);
+  EXPECT_GT(count("Update successful"), 0);
+  EXPECT_GT(count("Font error"), 0);
+  EXPECT_GT(count("Update unnecessary"), 0);
+  EXPECT_GT(count("Open error"), 0);
+  EXPECT_NE(log.find("/"), std::string::npos) << "files of the subfolder are named with its path";
+}
+
+TEST_F(BulkUpdateTest, ADocumentThatNeverBecomesCurrentIsGivenUp) {
+  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("b.ai", Model(json::array({Frame("x")})));
+  ChooseBulk();
+  Tick();
+  ASSERT_EQ(globals().spoolState, kSpoolOpened);
+  host().faults().Inject("AIDocumentSuite.GetDocument", kNoDocumentErr, 1, true);
+  for (int i = 0; i < 29; ++i) Tick();
+  EXPECT_EQ(globals().spoolState, kSpoolOpened) << "still waiting";
+  Tick();
+  EXPECT_EQ(globals().spoolState, kSpoolOpenNext);
+  EXPECT_EQ(globals().openErrorCount, 1);
+  host().faults().Clear();
+  RunToSummary();
+  EXPECT_EQ(Summary(), "Bulk update completed.\rOpen error : 1 files\rUpdate successful : 1 files");
+}
+
+TEST_F(BulkUpdateTest, ShutdownDuringARunLeavesNothingBehind) {
+  Write("a.ai", Model(json::array({Frame("x")})));
+  testing::internal::CaptureStderr();
+  ChooseBulk();
+  Tick();
+  EXPECT_EQ(host().Shutdown(), kNoErr);
+  testing::internal::GetCapturedStderr();
+  struct sigaction now {};
+  sigaction(SIGINT, nullptr, &now);
+  EXPECT_EQ(now.sa_handler, SIG_DFL);
+  EXPECT_EQ(host().memory().liveBlocks(), 0u);
+}
+
+TEST_F(BulkUpdateTest, JapaneseTextsInTheLogAndTheSummary) {
+  simhost::HostConfig config;
+  config.language = 1;
+  Start(config);
+  Write("チラシ.ai", Model(json::array({Frame("x")})));
+  Write("none.ai", Model(json::array({json{{"type", "path"}}})));
+  ChooseBulk();
+  RunToSummary();
+  std::string log = Log();
+  EXPECT_NE(log.find("\"チラシ.ai\",\"チラシ[CP_更新済みAi28.1.0].ai\",\"別名で保存が終了しました。\""), std::string::npos) << log;
+  EXPECT_NE(log.find("\"エラー: このファイルには、テキストは含まれていません。\""), std::string::npos) << log;
+  EXPECT_EQ(Summary(), "一括更新が終了しました。\r更新不要 : 1 件\r更新成功 : 1 件");
+}
+
+}  // namespace
