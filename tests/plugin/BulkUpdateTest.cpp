@@ -15,25 +15,18 @@
 #include "Memory.h"
 #include "Menus.h"
 #include "Samples.h"
-#include "TestHost.h"
+#include "PluginDocumentTest.h"
 #include "Timers.h"
 #include "UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using nlohmann::json;
 using simhost::DialogKind;
-using testing_support::PluginHost;
+using namespace testing_support;
 
 namespace {
 
-json Frame(const std::string& text, const std::string& font = "Sans") {
-  return json{{"type", "textFrame"}, {"runs", json::array({{{"text", text}, {"font", font}}})},
-              {"layoutVersion", "24.0.0"}};
-}
-
-json Model(json art, const std::string& creator = "24.0.0") {
-  return json{{"creatorVersion", creator}, {"layers", json::array({{{"name", "Layer 1"}, {"art", std::move(art)}}})}};
-}
+json Model(json art, const std::string& creator = "24.0.0") { return SimpleModel(std::move(art), creator); }
 
 json TrimAreaModel() {
   json model = Model(json::array({Frame("old")}), "13.0.0");
@@ -43,47 +36,17 @@ json TrimAreaModel() {
 }
 
 std::vector<std::string> Lines(const std::string& text, const std::string& separator) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
-    lines.push_back(text.substr(start, at - start));
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
+  return SplitLines(text, separator);
 }
 
-class BulkUpdateTest : public testing::Test {
+class BulkUpdateTest : public PluginDocumentTest {
  protected:
-  BulkUpdateTest() : folder_(testing_support::MakeTempFolder("bulk")) { Start(simhost::HostConfig()); }
-  ~BulkUpdateTest() override { testing_support::RemoveTree(folder_); }
-
+  BulkUpdateTest() { host().ui().SetDefaultAnswer(true); }
   void Start(simhost::HostConfig config) {
-    plugin_.reset();  // one host at a time: they would share the plug-in's code
-    plugin_ = std::make_unique<PluginHost>(config);
-    EXPECT_EQ(plugin_->Start(), kNoErr);
-    docs().fonts().SetInstalled("Sans", true);
-    docs().fonts().SetInstalled("Missing Font", false);
+    PluginDocumentTest::Start(config);
     host().ui().SetDefaultAnswer(true);
   }
 
-  simhost::Host& host() { return plugin_->host(); }
-  simhost::Documents& docs() { return host().documents(); }
-  PluginGlobals& globals() { return *static_cast<PluginGlobals*>(host().globalsSlot()); }
-
-  std::string Write(const std::string& name, const json& model) {
-    std::string problem;
-    auto document = simhost::DocumentFromModel(model, docs().fonts(), "24.0.0", &problem);
-    EXPECT_TRUE(document) << problem;
-    std::string path = folder_ + "/" + name;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    EXPECT_EQ(simhost::WriteDocumentFile(path, *document), kNoErr);
-    return path;
-  }
-
-  simhost::MenuItem* Item(const std::string& name, int nth = 0) {
-    for (const auto& item : host().menus().items())
-      if (item->name == name && nth-- == 0) return item.get();
-    return nullptr;
-  }
   // Chooses "Bulk update..." (or the recursive one) and answers the chooser.
   void ChooseBulk(bool recursive = false, const std::string& folder = "") {
     host().ui().QueueFolder(folder.empty() ? folder_ : folder);
@@ -104,9 +67,6 @@ class BulkUpdateTest : public testing::Test {
     return messages.empty() ? std::string() : messages.back().text;
   }
   std::string Log() { return testing_support::ReadFile(folder_ + "/Kestrune.log"); }
-
-  std::unique_ptr<PluginHost> plugin_;
-  std::string folder_;
 };
 
 TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
@@ -126,7 +86,7 @@ TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
   EXPECT_TRUE(docs().open().empty()) << "every bulk file is closed";
   EXPECT_EQ(globals().logFilePath[0], 0);
   EXPECT_EQ(globals().spool, nullptr);
-  EXPECT_EQ(plugin_->clock()->sleptMilliseconds, 2000) << "a second after the save, a second before the summary";
+  EXPECT_EQ(clock()->sleptMilliseconds, 2000) << "a second after the save, a second before the summary";
   EXPECT_NE(window.find("Progress ["), std::string::npos) << window;
   EXPECT_NE(window.find("Ctrl-C: Abort"), std::string::npos);
   auto lines = Lines(Log(), "\r\n");

@@ -10,13 +10,13 @@
 #include "DocumentModel.h"
 #include "Documents.h"
 #include "Menus.h"
-#include "TestHost.h"
+#include "PluginDocumentTest.h"
 #include "UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using nlohmann::json;
 using simhost::DialogKind;
-using testing_support::PluginHost;
+using namespace testing_support;
 
 namespace {
 
@@ -27,60 +27,16 @@ constexpr AIErr kMiFn = AIFourCharCode("MiFn");
 constexpr AIErr kNoTx = AIFourCharCode("NoTx");
 constexpr AIErr kNAM2 = AIFourCharCode("NAM2");
 
-json Frame(const std::string& text, const std::string& font = "Sans", int kind = 0) {
-  return json{{"type", "textFrame"}, {"kind", kind}, {"runs", json::array({{{"text", text}, {"font", font}}})},
-              {"layoutVersion", "24.0.0"}};
-}
+json Layer(json art, bool visible = true, bool editable = true) { return LayerOf(std::move(art), visible, editable); }
+json Model(json layers) { return ModelOf(std::move(layers)); }
 
-json Layer(json art, bool visible = true, bool editable = true) {
-  return json{{"name", "Layer"}, {"visible", visible}, {"editable", editable}, {"art", std::move(art)}};
-}
-
-json Model(json layers) { return json{{"creatorVersion", "24.0.0"}, {"layers", std::move(layers)}}; }
-
-class SaveCommandTest : public testing::Test {
+class SaveCommandTest : public PluginDocumentTest {
  protected:
-  SaveCommandTest() : folder_(testing_support::MakeTempFolder("save")) {
-    EXPECT_EQ(plugin_.Start(), kNoErr);
-    docs().fonts().SetInstalled("Sans", true);
-    docs().fonts().SetInstalled("Missing Font", false);
-    docs().cloudFolder = folder_ + "/cloud";
-  }
-  ~SaveCommandTest() override { testing_support::RemoveTree(folder_); }
-
-  simhost::Host& host() { return plugin_.host(); }
-  simhost::Documents& docs() { return host().documents(); }
-  PluginGlobals& globals() { return *static_cast<PluginGlobals*>(host().globalsSlot()); }
-
-  std::string Write(const std::string& name, const json& model) {
-    std::string problem;
-    auto document = simhost::DocumentFromModel(model, docs().fonts(), "24.0.0", &problem);
-    EXPECT_TRUE(document) << problem;
-    std::string path = folder_ + "/" + name;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    EXPECT_EQ(simhost::WriteDocumentFile(path, *document), kNoErr);
-    return path;
-  }
-  simhost::Document* Open(const std::string& path) {
-    simhost::Document* document = nullptr;
-    EXPECT_EQ(docs().Open(path, &document), kNoErr) << path;
-    return document;
-  }
-  std::unique_ptr<simhost::Document> Read(const std::string& path) {
-    std::unique_ptr<simhost::Document> document;
-    std::string problem;
-    EXPECT_EQ(simhost::ReadDocumentFile(path, docs().fonts(), &document, &problem), kNoErr) << problem;
-    return document;
-  }
   // The recorded step played by the host itself.
   AIErr PlayRecordedStep() { return host().actions().Play("KESTRUNE_SAVEAS", kDialogOff, nullptr); }
-  std::vector<simhost::Dialog> Dialogs(DialogKind kind) { return host().ui().DialogsOf(kind); }
   std::string Updated(const std::string& stem, const std::string& extension = ".ai") {
     return folder_ + "/" + stem + "[CP_updated_Ai28.1.0]" + extension;
   }
-
-  PluginHost plugin_;
-  std::string folder_;
 };
 
 TEST_F(SaveCommandTest, HostPlayedStepSavesAnEligibleDocument) {
