@@ -1,0 +1,112 @@
+// The program's commands that run the plug-in on documents: save-as, play,
+// bulk-update and demo. The test build of the plug-in makes its pauses virtual.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <nlohmann/json.hpp>
+
+#include "Program.h"
+#include "TestHost.h"
+
+using namespace testing_support;
+
+namespace {
+
+const std::string kProgram = KESTRUNE_HOST_PROGRAM;
+
+class ProgramSaveAndBulkTest : public testing::Test {
+ protected:
+  ProgramSaveAndBulkTest() : folder_(MakeTempFolder("program")) {
+    EXPECT_EQ(Run("make-samples " + Quote(Samples())).exitStatus, 0);
+  }
+  ~ProgramSaveAndBulkTest() override { RemoveTree(folder_); }
+  std::string Samples() { return folder_ + "/samples"; }
+  ProgramRun Run(const std::string& arguments) {
+    return RunProgram(kProgram, "--plugin " + Quote(TestPluginPath()) + " --fast-timer " + arguments);
+  }
+  std::string folder_;
+};
+
+TEST_F(ProgramSaveAndBulkTest, SaveAsWritesTheMarkedCopyBesideTheSource) {
+  const std::string source = Samples() + "/flyer.ai";
+  const std::string copy = Samples() + "/flyer[CP_updated_Ai28.1.0](1).ai";  // the plain name is taken
+  const std::string before = ReadFile(source);
+  ProgramRun run = Run("--yes save-as " + Quote(source));
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.out.find("[confirm] Saving with updated text layout information\n-> yes"), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("[message] Save as operation completed"), std::string::npos);
+  ASSERT_TRUE(std::filesystem::exists(copy));
+  EXPECT_EQ(ReadFile(source), before);
+  // Every frame of the kinds laid out (0 to 2) was composed by this host; others were not touched.
+  nlohmann::json model = nlohmann::json::parse(Run("describe " + Quote(copy)).out);
+  int refreshed = 0;
+  std::function<void(const nlohmann::json&)> visit = [&](const nlohmann::json& art) {
+    for (const auto& object : art) {
+      if (object["type"] == "textFrame") {
+        bool laidOut = object["kind"] >= 0 && object["kind"] <= 2;
+        EXPECT_EQ(object["layoutVersion"] == "28.1.0", laidOut) << object.dump();
+        refreshed += laidOut;
+      }
+      if (object.contains("children")) visit(object["children"]);
+    }
+  };
+  for (const auto& layer : model["layers"]) visit(layer["art"]);
+  EXPECT_GT(refreshed, 3);
+}
+
+TEST_F(ProgramSaveAndBulkTest, PlayPrintsTheResultCode) {
+  struct Case {
+    const char* file;
+    const char* line;
+  };
+  const Case cases[] = {{"missing-fonts.ai", "KESTRUNE_SAVEAS returned MiFn 0x4d69466e\n"},
+                        {"no-text.ai", "KESTRUNE_SAVEAS returned NoTx 0x4e6f5478\n"},
+                        {"legacy-text.ai", "KESTRUNE_SAVEAS returned NoTx 0x4e6f5478\n"},
+                        {"flyer[CP_updated_Ai28.1.0].ai", "KESTRUNE_SAVEAS returned PrCP 0x50724350\n"},
+                        {"subfolder/brochure.ai", "KESTRUNE_SAVEAS returned 0 0x00000000\n"}};
+  for (const Case& c : cases) {
+    ProgramRun run = Run("play " + Quote(Samples() + "/" + c.file));
+    EXPECT_EQ(run.exitStatus, 0) << c.file << run.err;
+    EXPECT_NE(run.out.find(c.line), std::string::npos) << c.file << "\n" << run.out;
+  }
+}
+
+TEST_F(ProgramSaveAndBulkTest, BulkUpdateRunsToItsSummary) {
+  ProgramRun run = Run("--yes bulk-update --recursive " + Quote(Samples()));
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.out.find("(10 files)\n-> yes"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("[message] Bulk update completed.\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("Progress ["), std::string::npos) << "the window is drawn on standard error";
+  EXPECT_TRUE(std::filesystem::exists(Samples() + "/Kestrune.log"));
+
+  ProgramRun flat = Run("--yes bulk-update " + Quote(Samples() + "/subfolder"));
+  EXPECT_EQ(flat.exitStatus, 0) << flat.err;
+  EXPECT_NE(flat.out.find("(2 files)"), std::string::npos) << flat.out;
+}
+
+TEST_F(ProgramSaveAndBulkTest, BulkUpdateThatDoesNotRun) {
+  ProgramRun declined = Run("--no bulk-update " + Quote(Samples()));
+  EXPECT_EQ(declined.exitStatus, 1);
+  EXPECT_NE(declined.err.find("no bulk update ran"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Samples() + "/Kestrune.log"));
+  ProgramRun missing = Run("bulk-update " + Quote(folder_ + "/absent"));
+  EXPECT_EQ(missing.exitStatus, 1);
+  EXPECT_NE(missing.err.find("is not a folder"), std::string::npos);
+  EXPECT_EQ(Run("bulk-update").exitStatus, 2);
+  EXPECT_EQ(Run("bulk-update --deep " + Quote(Samples())).exitStatus, 2);
+}
+
+TEST_F(ProgramSaveAndBulkTest, DemoUpdatesItsSamplesAndPrintsTheLog) {
+  ProgramRun run = Run("demo");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  const std::string head = "Sample documents written to ";
+  ASSERT_EQ(run.out.compare(0, head.size(), head), 0) << run.out;
+  std::string folder = run.out.substr(head.size(), run.out.find('\n') - head.size());
+  EXPECT_NE(run.out.find("Activity log " + folder + "/Kestrune.log:\n\""), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"Save as operation completed\"\r\n"), std::string::npos);
+  RemoveTree(folder);
+}
+
+}  // namespace
