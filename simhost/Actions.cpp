@@ -1,5 +1,7 @@
 #include "Actions.h"
 
+#include <chrono>
+
 #include "Host.h"
 #include "Strings.h"
 #include "SuiteRegistry.h"
@@ -36,7 +38,11 @@ ASErr Actions::Play(const std::string& name, ActionDialogStatus dialogStatus, co
     result = Host::Current().Send(kActionCaller, kDoActionSelector, &message.d);
   } else {
     auto it = hostEvents_.find(name);
-    if (it != hostEvents_.end()) result = it->second(params, dialogStatus);
+    if (it != hostEvents_.end()) {
+      const auto start = std::chrono::steady_clock::now();
+      result = it->second(params, dialogStatus);
+      hostEventSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
   }
   played[index].result = result;
   return result;

@@ -67,6 +67,9 @@ class Actions {
   std::vector<PlayedEvent> recorded;  // steps recorded while recording
   std::vector<PlayedEvent> played;    // every event played, in the order the plays began
 
+  // Wall time the host's own events took, for benchmarks.
+  double hostEventSeconds = 0;
+
   // Parameter blocks and types handed out and not yet deleted.
   int liveParamValues = 0;
   int liveParamTypes = 0;

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <chrono>
 #include <cstring>
 #include <stdexcept>
 
@@ -135,10 +136,13 @@ SPErr Host::Send(const char* caller, const char* selector, SPMessageData* header
   header->self = pluginRef();
   header->globals = globals_;
   header->basic = &gBasicSuite;
+  const bool outermost = depth_ == 0;
+  const auto start = std::chrono::steady_clock::now();
   ++depth_;
   ++calls_;
   SPErr status = entry_(caller, selector, header);
   --depth_;
+  if (outermost) secondsInPlugin_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   globals_ = header->globals;
   return status;
 }

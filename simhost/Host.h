@@ -75,6 +75,9 @@ class Host {
   void* globalsSlot() const { return globals_; }
   int callDepth() const { return depth_; }
   int callCount() const { return calls_; }
+  // Wall time spent inside outermost calls into the plug-in (host work the plug-in
+  // asks for during them included), for benchmarks.
+  double secondsInPlugin() const { return secondsInPlugin_; }
 
   SPBasicSuite* basicSuite();
 
@@ -96,6 +99,7 @@ class Host {
   bool started_ = false;
   int depth_ = 0;
   int calls_ = 0;
+  double secondsInPlugin_ = 0;
   Host* previous_ = nullptr;
 };
 
