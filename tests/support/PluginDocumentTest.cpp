@@ -56,7 +56,9 @@ std::string PluginDocumentTest::Write(const std::string& name, const json& model
   EXPECT_TRUE(document) << problem;
   std::string path = folder_ + "/" + name;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  if (document) EXPECT_EQ(simhost::WriteDocumentFile(path, *document), kNoErr);
+  if (document) {
+    EXPECT_EQ(simhost::WriteDocumentFile(path, *document), kNoErr);
+  }
   return path;
 }
 
