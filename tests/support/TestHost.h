@@ -20,6 +20,19 @@ void RemoveTree(const std::string& path);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
+// A fresh empty folder, removed with everything in it when the object goes.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& tag = "test") : path_(MakeTempFolder(tag)) {}
+  ~TempFolder() { RemoveTree(path_); }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 class PluginHost {
  public:
   explicit PluginHost(simhost::HostConfig config = simhost::HostConfig());

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "DirectPlugin.h"
+#include "TestHost.h"
 #include "Faults.h"
 #include "VirtualClock.h"
 #include "actionManagerHandler/activityLog.h"
@@ -22,21 +23,7 @@ namespace {
 // 2027-01-02 03:04:05, so that every field of the time stamp shows its zero padding.
 constexpr long long kLogTime = 1798859045LL;
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kestrune-log-XXXXXX").string();
-    path_ = mkdtemp(&pattern[0]) != nullptr ? pattern : std::string();
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using testing_support::TempFolder;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "DirectPlugin.h"
+#include "TestHost.h"
 #include "menuHandler/folderScan.h"
 
 namespace fs = std::filesystem;
@@ -23,21 +24,7 @@ namespace {
 
 const std::string kJapaneseMarker = "[CP_\xE6\x9B\xB4\xE6\x96\xB0\xE6\xB8\x88\xE3\x81\xBF";
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kestrune-scan-XXXXXX").string();
-    path_ = mkdtemp(&pattern[0]) != nullptr ? pattern : std::string();
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using testing_support::TempFolder;
 
 void Touch(const std::string& path) { std::ofstream(path).put('x'); }
 

@@ -14,27 +14,14 @@
 
 #include "AISuiteVariables.h"
 #include "DirectPlugin.h"
+#include "TestHost.h"
 #include "pdf_chaeck_utility/pdf_chaeck_utility.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kestrune-pdf-XXXXXX").string();
-    path_ = mkdtemp(&pattern[0]) != nullptr ? pattern : std::string();
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using testing_support::TempFolder;
 
 struct Boxes {
   double bleed[4];
