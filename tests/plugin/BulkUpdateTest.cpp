@@ -95,6 +95,16 @@ TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
       << lines[0];
 }
 
+TEST_F(BulkUpdateTest, ASummaryOfTheHeadAlone) {
+  std::string source = Write("gone.ai", Model(json::array({Frame("Hi")})));
+  ChooseBulk();
+  Tick();  // opened
+  std::filesystem::remove(source);  // the file is gone when its turn comes: no outcome at all
+  RunToSummary();
+  EXPECT_EQ(Summary(), "Bulk update completed.");
+  EXPECT_TRUE(docs().open().empty());
+}
+
 TEST_F(BulkUpdateTest, ProgressBarBeforeEachOpening) {
   struct Case {
     int files;
