@@ -94,7 +94,9 @@ TEST_F(SaveCommandTest, HostPlayedStepResultCodes) {
       ASSERT_EQ(errors.size(), 1u) << c.name;
       EXPECT_EQ(errors[0].text, c.alert);
     }
-    if (c.expected != kNoErr) EXPECT_TRUE(Dialogs(DialogKind::Message).empty()) << c.name << ": no alert of its own";
+    if (c.expected != kNoErr) {
+      EXPECT_TRUE(Dialogs(DialogKind::Message).empty()) << c.name << ": no alert of its own";
+    }
     EXPECT_EQ(globals().actionMode, 0);
     EXPECT_EQ(globals().suppressAlerts, 0);
   }
@@ -145,7 +147,9 @@ TEST_F(SaveCommandTest, NoFreeNameLeavesTheTextUntouched) {
   EXPECT_EQ(PlayRecordedStep(), kNAM2);
   EXPECT_EQ(globals().saveErrorCount, 1);
   simhost::ForEachArt(*document, [](simhost::Art& art) {
-    if (art.type == kTextFrameArt) EXPECT_EQ(art.layoutVersion, "24.0.0");
+    if (art.type == kTextFrameArt) {
+      EXPECT_EQ(art.layoutVersion, "24.0.0");
+    }
   });
 }
 
