@@ -296,6 +296,18 @@ TEST_F(BulkUpdateTest, ADocumentThatNeverBecomesCurrentIsGivenUp) {
   EXPECT_EQ(Summary(), "Bulk update completed.\rOpen error : 1 files\rUpdate successful : 1 files");
 }
 
+TEST_F(BulkUpdateTest, AFileTheHostCannotRunTheCommandOnIsAFailedSave) {
+  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("b.ai", Model(json::array({Frame("x")})));
+  ChooseBulk();
+  host().faults().Inject("play:KESTRUNE_INSIDECMD", kNotImplementedErr);
+  RunToSummary();
+  EXPECT_EQ(Summary(), "Bulk update completed.\rSave error : 1 files\rUpdate successful : 1 files");
+  EXPECT_TRUE(docs().open().empty()) << "its document does not stay open behind the run";
+  EXPECT_EQ(globals().actionMode, 0);
+  EXPECT_NE(Log().find(",\"\",\"Error: Could not save document.\""), std::string::npos) << Log();
+}
+
 TEST_F(BulkUpdateTest, ShutdownDuringARunLeavesNothingBehind) {
   Write("a.ai", Model(json::array({Frame("x")})));
   testing::internal::CaptureStderr();
