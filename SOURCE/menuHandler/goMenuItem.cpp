@@ -50,6 +50,9 @@ SPErr SaveAsCommand() {
   if (user.OKCancelAlert(HostText(Text(TextId::kConfirmSaveAs)), true, nullptr)) {
     g->actionMode = kActionModeSingleSave;
     sActionManager->PlayActionEvent(kKestruneInsideCommand, kDialogOff, nullptr);
+    // The command resets the mode when it runs; a host that could not play it must
+    // not leave the next played action looking like a confirmed save.
+    g->actionMode = kActionModeNone;
   }
   RecordSaveAsStep();
   return kNoErr;

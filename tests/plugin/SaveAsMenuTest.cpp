@@ -129,6 +129,17 @@ TEST_F(SaveAsMenuTest, RecordedWhileTheHostRecordsEvenWhenCanceled) {
   EXPECT_EQ(host().actions().liveParamValues, 0);
 }
 
+TEST_F(SaveAsMenuTest, AHostThatCannotPlayTheCommandLeavesNoModeBehind) {
+  Open(WriteText("flyer[CP_updated_Ai28.1.0].ai"));
+  SaveAs()->enabled = true;
+  host().ui().QueueAnswer(true);
+  host().faults().Inject("play:KESTRUNE_INSIDECMD", kNotImplementedErr);
+  host().menus().Choose(SaveAs());
+  EXPECT_EQ(globals().actionMode, 0);
+  // So a step the host later plays by itself is checked like any other.
+  EXPECT_EQ(host().actions().Play("KESTRUNE_SAVEAS", kDialogOff, nullptr), AIFourCharCode("PrCP"));
+}
+
 TEST_F(SaveAsMenuTest, JapaneseHost) {
   simhost::HostConfig config;
   config.language = 1;
