@@ -8,7 +8,7 @@ namespace ai {
 namespace {
 
 const AIFilePathSuite& Suite() {
-  if (sAIFilePath == nullptr) throw ai::Error(kNotImplementedErr);
+  if (sAIFilePath == nullptr) throw ai::Error(kSPSuiteNotFoundError);
   return *sAIFilePath;
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 // A missing suite is a failed host call, never a call through null.
 const AIUnicodeStringSuite& Suite() {
-  if (sAIUnicodeString == nullptr) throw ai::Error(kNotImplementedErr);
+  if (sAIUnicodeString == nullptr) throw ai::Error(kSPSuiteNotFoundError);
   return *sAIUnicodeString;
 }
 

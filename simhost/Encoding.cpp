@@ -10,7 +10,7 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Converts with iconv; with lenient, undecodable bytes are skipped one at a time.
+// Converts with iconv; with lenient, each character the target cannot hold becomes "?".
 bool Iconv(const char* to, const char* from, const std::string& in, std::string* out, bool lenient) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
@@ -30,9 +30,13 @@ bool Iconv(const char* to, const char* from, const std::string& in, std::string*
       ok = false;
       break;
     }
+    // Lenient conversion is from UTF-8: a character the target cannot hold is one "?".
+    unsigned char lead = static_cast<unsigned char>(*src);
+    size_t skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (skip > srcLeft) skip = srcLeft;
     out->append("?");
-    ++src;
-    --srcLeft;
+    src += skip;
+    srcLeft -= skip;
   }
   iconv_close(cd);
   return ok;

@@ -1,0 +1,81 @@
+// The progress window as this platform draws it: on standard error, with Ctrl-C as
+// its Abort button.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include "DirectPlugin.h"
+#include "platform/ProgressWindow.h"
+
+namespace {
+
+class ProgressWindowTest : public testing::Test {
+ protected:
+  void TearDown() override { ProgressWindow::Close(); }
+  testing_support::DirectPlugin plugin_;
+};
+
+TEST_F(ProgressWindowTest, RepaintsOnlyWhenTheWholePercentageChanges) {
+  testing::internal::CaptureStderr();
+  ProgressWindow::Open(true);
+  ProgressWindow::SetProgressPercent(0);
+  ProgressWindow::SetProgressPercent(50);
+  ProgressWindow::SetProgressPercent(50);
+  ProgressWindow::SetProgressPercent(100);
+  ProgressWindow::Close();
+  std::string drawn = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(drawn,
+            "Progress [........................................] 0%  Ctrl-C: Abort\n"
+            "Progress [####################....................] 50%  Ctrl-C: Abort\n"
+            "Progress [########################################] 100%  Ctrl-C: Abort\n");
+}
+
+TEST_F(ProgressWindowTest, ValuesOutsideTheBarAreDrawnAtItsEnds) {
+  testing::internal::CaptureStderr();
+  ProgressWindow::Open(false);
+  ProgressWindow::SetProgressPercent(-20);
+  ProgressWindow::SetProgressPercent(250);
+  ProgressWindow::Close();
+  std::string drawn = testing::internal::GetCapturedStderr();
+  EXPECT_NE(drawn.find("[........................................] 0%\n"), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("[########################################] 100%\n"), std::string::npos) << drawn;
+  EXPECT_EQ(drawn.find("Ctrl-C"), std::string::npos) << "no abort offered";
+}
+
+TEST_F(ProgressWindowTest, CtrlCAbortsOnceAndIsGivenBackOnClose) {
+  testing::internal::CaptureStderr();
+  ProgressWindow::Open(true);
+  EXPECT_TRUE(ProgressWindow::IsOpen());
+  EXPECT_EQ(ProgressWindow::IsAborted(), 0);
+  raise(SIGINT);
+  EXPECT_EQ(ProgressWindow::IsAborted(), 1);
+  raise(SIGINT);
+  EXPECT_EQ(ProgressWindow::IsAborted(), 1) << "the flag stays set";
+  ProgressWindow::Close();
+  testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(ProgressWindow::IsOpen());
+  EXPECT_EQ(ProgressWindow::IsAborted(), 0);
+  struct sigaction now {};
+  sigaction(SIGINT, nullptr, &now);
+  EXPECT_EQ(now.sa_handler, SIG_DFL);
+
+  // A reopened window starts afresh; without the abort offered Ctrl-C is ignored.
+  testing::internal::CaptureStderr();
+  ProgressWindow::Open(false);
+  raise(SIGINT);
+  EXPECT_EQ(ProgressWindow::IsAborted(), 0);
+  ProgressWindow::Close();
+  testing::internal::GetCapturedStderr();
+}
+
+TEST_F(ProgressWindowTest, TitleAndMessageInTheHostLanguage) {
+  plugin_.globals().appLanguage = 1;
+  testing::internal::CaptureStderr();
+  ProgressWindow::Open(true);
+  ProgressWindow::SetProgressMessage("\x83\x89\x83\x78\x83\x8B");  // ラベル in Shift-JIS
+  ProgressWindow::Close();
+  std::string drawn = testing::internal::GetCapturedStderr();
+  EXPECT_NE(drawn.find("進捗状況 [........................................] 0%  Ctrl-C: 中断\n"), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("0%  ラベル  Ctrl-C: 中断\n"), std::string::npos) << drawn;
+}
+
+}  // namespace
