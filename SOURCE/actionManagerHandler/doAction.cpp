@@ -63,30 +63,36 @@ void AskWhetherToEndBulkUpdate() {
     g->abortRequested = 1;
 }
 
+// The outcomes that end the command before anything is saved: an alert, a log line
+// with no updated copy, a counter and the result code.
+struct Refusal {
+  Outcome outcome;
+  TextId alert;
+  TextId log;
+  ai::int32 PluginGlobals::*counter;
+  SPErr code;
+};
+
+const Refusal kRefusals[] = {
+    {Outcome::kMissingFonts, TextId::kAlertMissingFonts, TextId::kLogMissingFonts, &PluginGlobals::fontErrorCount,
+     kMissingFontsErr},
+    {Outcome::kLegacyText, TextId::kAlertLegacyText, TextId::kLogLegacyText, &PluginGlobals::openErrorCount,
+     kNoTextErr},
+    {Outcome::kNoText, TextId::kAlertNoText, TextId::kLogNoText, &PluginGlobals::unnecessaryCount, kNoTextErr},
+    {Outcome::kNoName, TextId::kAlertNoName, TextId::kLogNoName, &PluginGlobals::saveErrorCount, kNoNameErr},
+};
+
 // Shows, logs and counts the outcome; the result code the host would get.
 SPErr Report(Outcome outcome, const Run& run) {
   const bool alerts = g->suppressAlerts == 0;
+  for (const Refusal& refusal : kRefusals) {
+    if (refusal.outcome != outcome) continue;
+    if (alerts) Alert(refusal.alert);
+    Log(run, "", refusal.log);
+    ++(g->*refusal.counter);
+    return refusal.code;
+  }
   switch (outcome) {
-    case Outcome::kMissingFonts:
-      if (alerts) Alert(TextId::kAlertMissingFonts);
-      Log(run, "", TextId::kLogMissingFonts);
-      ++g->fontErrorCount;
-      return kMissingFontsErr;
-    case Outcome::kLegacyText:
-      if (alerts) Alert(TextId::kAlertLegacyText);
-      Log(run, "", TextId::kLogLegacyText);
-      ++g->openErrorCount;
-      return kNoTextErr;
-    case Outcome::kNoText:
-      if (alerts) Alert(TextId::kAlertNoText);
-      Log(run, "", TextId::kLogNoText);
-      ++g->unnecessaryCount;
-      return kNoTextErr;
-    case Outcome::kNoName:
-      if (alerts) Alert(TextId::kAlertNoName);
-      Log(run, "", TextId::kLogNoName);
-      ++g->saveErrorCount;
-      return kNoNameErr;
     case Outcome::kSaved:
       if (BulkMode()) {
         platform::SleepMilliseconds(1000);
@@ -110,7 +116,7 @@ SPErr Report(Outcome outcome, const Run& run) {
       Log(run, run.target, TextId::kLogSaveFailed);
       ++g->saveErrorCount;
       return run.saveResult;
-    case Outcome::kNone:
+    default:  // none, or a refusal above
       break;
   }
   return kNoErr;
