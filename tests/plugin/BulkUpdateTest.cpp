@@ -8,16 +8,16 @@
 #include <regex>
 #include <sstream>
 
-#include "Actions.h"
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Documents.h"
-#include "Memory.h"
-#include "Menus.h"
-#include "Samples.h"
+#include "suites/Actions.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
+#include "suites/Memory.h"
+#include "suites/Menus.h"
+#include "documents/Samples.h"
 #include "PluginDocumentTest.h"
-#include "Timers.h"
-#include "UserInterface.h"
+#include "suites/Timers.h"
+#include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using nlohmann::json;

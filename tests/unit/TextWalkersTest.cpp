@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 
 #include "DirectPlugin.h"
-#include "DocumentModel.h"
-#include "Documents.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
 #include "actionManagerHandler/textWalkers.h"
 #include "common/Heap.h"
 
