@@ -13,6 +13,8 @@
 namespace simhost {
 namespace {
 
+int gLiveFilePaths = 0;
+
 AIErr Set(ai::FilePath& path, const ai::UnicodeString& string, AIBoolean) {
   if (AIErr err = Fault("AIFilePathSuite.Set")) return err;
   AssignPath(path, Utf8Of(string));
@@ -26,6 +28,7 @@ AIErr Copy(ai::FilePath& dst, const ai::FilePath& src) {
 }
 
 AIErr Destroy(ai::FilePath& path) {
+  if (path.GetImpl() != nullptr) --gLiveFilePaths;
   delete path.GetImpl();
   path.SetImpl(nullptr);
   return kNoErr;
@@ -79,6 +82,8 @@ const AIFilePathSuite kFilePathSuite = {Set,         Copy,     Destroy,     Exis
 
 }  // namespace
 
+int LiveFilePaths() { return gLiveFilePaths; }
+
 std::string PathOf(const ai::FilePath& path) { return path.GetImpl() == nullptr ? std::string() : path.GetImpl()->path; }
 
 void AssignPath(ai::FilePath& path, const std::string& utf8) {
@@ -86,6 +91,7 @@ void AssignPath(ai::FilePath& path, const std::string& utf8) {
     path.GetImpl()->path = utf8;
   } else {
     path.SetImpl(new ai::FilePathImpl{utf8});
+    ++gLiveFilePaths;
   }
 }
 

@@ -18,6 +18,8 @@ namespace simhost {
 class SuiteRegistry;
 
 std::string PathOf(const ai::FilePath& path);
+// File paths the host has made and not yet been given back (for leak tests).
+int LiveFilePaths();
 void AssignPath(ai::FilePath& path, const std::string& utf8);
 // The rules of the File Path suite, usable without a handle.
 std::string FileNameOf(const std::string& path);
