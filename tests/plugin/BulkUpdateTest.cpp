@@ -1,13 +1,13 @@
 // The bulk update through the plug-in binary: the menu commands, the timer driver,
 // the progress window on the terminal, the activity log and the summary.
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
+#include "os/Terminal.h"
 #include "suites/Actions.h"
 #include "documents/DocumentFile.h"
 #include "documents/DocumentModel.h"
@@ -202,16 +202,14 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   ChooseBulk();
   Tick();  // opens the first file
   ASSERT_EQ(globals().spoolState, kSpoolOpened);
-  raise(SIGINT);  // Ctrl-C: the window's Abort
+  simhost::os::RaiseInterrupt();  // Ctrl-C: the window's Abort
   Tick();  // that file is saved all the same
   EXPECT_EQ(globals().successCount, 1);
   Tick();  // the abort takes effect before the next opening
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(globals().spoolState, kSpoolIdle);
   EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 9 files\rUpdate successful : 1 files");
-  struct sigaction now {};
-  sigaction(SIGINT, nullptr, &now);
-  EXPECT_EQ(now.sa_handler, SIG_DFL) << "Ctrl-C is given back when the window closes";
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back when the window closes";
 }
 
 TEST_F(BulkUpdateTest, ACanceledSaveAsksWhetherToEndTheRun) {
@@ -315,9 +313,7 @@ TEST_F(BulkUpdateTest, ShutdownDuringARunLeavesNothingBehind) {
   Tick();
   EXPECT_EQ(host().Shutdown(), kNoErr);
   testing::internal::GetCapturedStderr();
-  struct sigaction now {};
-  sigaction(SIGINT, nullptr, &now);
-  EXPECT_EQ(now.sa_handler, SIG_DFL);
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault());
   EXPECT_EQ(host().memory().liveBlocks(), 0u);
 }
 
