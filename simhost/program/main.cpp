@@ -1,6 +1,4 @@
 // kestrune-host: runs the Kestrune plug-in inside the simulated host.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -11,6 +9,8 @@
 #include "documents/Documents.h"
 #include "suites/Menus.h"
 #include "suites/UserInterface.h"
+#include "os/Process.h"
+#include "os/Terminal.h"
 
 namespace cli {
 namespace {
@@ -74,16 +74,6 @@ bool ParseStatus(const std::string& text, AIErr* status) {
   return true;
 }
 
-std::string ProgramFolder() {
-  char path[4096];
-  ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
-  if (length <= 0) return ".";
-  path[length] = 0;
-  std::string full(path);
-  size_t slash = full.rfind('/');
-  return slash == std::string::npos ? "." : full.substr(0, slash);
-}
-
 void PrintDialog(const simhost::Dialog& dialog) {
   std::string text = dialog.text;
   for (char& c : text)
@@ -133,7 +123,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   ui.observer = PrintDialog;
   if (options.answer) {
     ui.SetDefaultAnswer(*options.answer);
-  } else if (isatty(STDIN_FILENO)) {
+  } else if (simhost::os::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
@@ -141,7 +131,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
 }
 
 bool StartPlugin(simhost::Host& host, const Options& options) {
-  std::string path = options.pluginPath.empty() ? ProgramFolder() + "/Kestrune.aip" : options.pluginPath;
+  std::string path = options.pluginPath.empty() ? simhost::os::ProgramFolder() + "/Kestrune.aip" : options.pluginPath;
   std::string error;
   if (!host.LoadPlugin(path, &error)) {
     std::fprintf(stderr, "kestrune-host: %s\n", error.c_str());
@@ -155,15 +145,16 @@ bool StartPlugin(simhost::Host& host, const Options& options) {
 }  // namespace cli
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> given = simhost::os::ProgramArguments(argc, argv);
   cli::Options options;
-  int i = 1;
+  size_t i = 0;
   auto value = [&](const char* option) -> const char* {
-    if (i + 1 >= argc) return nullptr;
+    if (i + 1 >= given.size()) return nullptr;
     (void)option;
-    return argv[++i];
+    return given[++i].c_str();
   };
-  for (; i < argc; ++i) {
-    std::string arg = argv[i];
+  for (; i < given.size(); ++i) {
+    std::string arg = given[i];
     if (arg.empty() || arg[0] != '-') break;
     if (arg == "--help" || arg == "-h") {
       cli::PrintUsage(stdout);
@@ -211,9 +202,9 @@ int main(int argc, char** argv) {
       return cli::UsageError("unknown option " + arg);
     }
   }
-  if (i >= argc) return cli::UsageError("no command given");
-  auto it = cli::Commands().find(argv[i]);
-  if (it == cli::Commands().end()) return cli::UsageError(std::string("unknown command ") + argv[i]);
-  std::vector<std::string> args(argv + i + 1, argv + argc);
+  if (i >= given.size()) return cli::UsageError("no command given");
+  auto it = cli::Commands().find(given[i]);
+  if (it == cli::Commands().end()) return cli::UsageError("unknown command " + given[i]);
+  std::vector<std::string> args(given.begin() + static_cast<std::ptrdiff_t>(i) + 1, given.end());
   return it->second.run(options, args);
 }
