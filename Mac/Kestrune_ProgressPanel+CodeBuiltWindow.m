@@ -26,7 +26,7 @@
   [content addSubview:bar];
 
   NSButton* button = [[NSButton alloc] initWithFrame:NSMakeRect(225, 12, 90, 28)];
-  [button setBezelStyle:NSBezelStyleRounded];
+  [button setBezelStyle:NSRoundedBezelStyle];
   [button setTarget:self];
   [button setAction:@selector(dialogAbort:)];
   [content addSubview:button];

@@ -41,7 +41,7 @@ enum { NSWindowStyleMaskTitled = 1 << 0 };
 typedef NSUInteger NSBackingStoreType;
 enum { NSBackingStoreBuffered = 2 };
 typedef NSUInteger NSBezelStyle;
-enum { NSBezelStyleRounded = 1 };
+enum { NSRoundedBezelStyle = 1 };
 
 #ifndef IBOutlet
 #define IBOutlet
