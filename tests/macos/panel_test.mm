@@ -80,7 +80,6 @@ void UncaughtException(NSException* exception) {
 
 int main(int argc, char** argv) {
   NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-  NSSetUncaughtExceptionHandler(UncaughtException);
   if (argc < 3) {
     fprintf(stderr, "usage: panel_test LANGUAGE FORM\n");
     return 2;
@@ -89,6 +88,8 @@ int main(int argc, char** argv) {
   const char* form = argv[2];
   const bool japanese = language == 1;
   [NSApplication sharedApplication];
+  // After the application: it installs GNUstep's exception panel, which waits forever.
+  NSSetUncaughtExceptionHandler(UncaughtException);
   PanelTest_SetHostLanguage(language);
 
   ProgressWindow::Open(true);
@@ -99,6 +100,14 @@ int main(int argc, char** argv) {
   NSProgressIndicator* bar = Outlet("progress_indicator");
   NSButton* abortButton = Outlet("abort_button");
   Check(window != nil && [window isVisible], "the window is on screen");
+  const NSRect frame = [window frame];
+  if (strcmp(form, "none") == 0) {
+    Check(frame.size.width == 330 && frame.size.height == 114, "the window built in code has the nib's size");
+  } else {
+    // Where the nib puts it: only a window loaded from the nib stands there.
+    Check(frame.origin.x == 120 && frame.origin.y == 500 && frame.size.width == 330 && frame.size.height == 114,
+          "the window is the nib's");
+  }
   Check(message != nil && bar != nil && abortButton != nil, "the three outlets are connected");
   Check([abortButton target] == g_progress_panel && SameSelector([abortButton action], @selector(dialogAbort:)),
         "Abort is connected to dialogAbort:");

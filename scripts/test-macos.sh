@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the macOS bundle and runs every check this machine allows: the bundle's
+# structure (tests/macos/check_bundle.py) and the progress panel's own source on
+# GNUstep under Xvfb, through the nib the bundle ships, through the xib it is made
+# from, and through the window built in code when no nib is found.
+# Exits non-zero when any check fails.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$root/build-macos"
+bundle="$(bash "$root/scripts/build-macos.sh" | tail -n 1)"
+status=0
+
+python3 "$root/tests/macos/check_bundle.py" "$bundle" || status=1
+
+make -s -f "$root/Mac/build/gnustep.mk" ROOT="$root" OUT="$out" panel_test
+# A GNUstep tool finds its resources in <dir>/Resources/<tool>/Resources.
+stage() {
+  local form="$1" source="$2"
+  local dir="$out/gnustep/run-$form"
+  rm -rf "$dir"
+  mkdir -p "$dir/Resources/panel_test/Resources"
+  cp "$out/gnustep/panel_test" "$dir/"
+  if [ -n "$source" ]; then cp "$source" "$dir/Resources/panel_test/Resources/"; fi
+  echo "$dir/panel_test"
+}
+nib_test="$(stage nib "$bundle/Contents/Resources/Kestrune_ProgressPanel.nib")"
+xib_test="$(stage xib "$root/Mac/Kestrune_ProgressPanel.xib")"
+code_test="$(stage none "")"
+# Japanese titles are drawn empty unless GNUstep is given a CJK font.
+fonts=(-NSFont IPAPGothic -NSUserFont IPAPGothic -NSLabelFont IPAPGothic)
+run_panel() {
+  bash "$root/tests/macos/with-xvfb.sh" 60 "$@" "${fonts[@]}" 2>&1 \
+    | grep -v -e 'Failed to determine offsets' -e "can't be found" -e 'X connection to' || true
+}
+for run in "$nib_test 0 nib" "$nib_test 1 nib" "$xib_test 0 xib" "$xib_test 1 xib" "$code_test 1 none"; do
+  # shellcheck disable=SC2086
+  output="$(run_panel $run)"
+  echo "$output"
+  if ! grep -Eq '^panel \(.*\): [0-9]+ passed, 0 failed$' <<<"$output"; then
+    echo "not ok - panel test '$run' did not finish cleanly"
+    status=1
+  fi
+done
+
+if [ "$status" -eq 0 ]; then echo "macOS checks: all passed"; else echo "macOS checks: FAILED"; fi
+exit "$status"
