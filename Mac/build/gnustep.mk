@@ -6,7 +6,9 @@ ROOT ?= $(CURDIR)
 OUT ?= $(ROOT)/build-macos
 DIR := $(OUT)/gnustep
 
-OBJC_FLAGS := $(filter-out -MMD -MP,$(shell gnustep-config --objc-flags)) -MMD -MP -Wno-subobject-linkage
+OBJC_FLAGS := $(filter-out -MMD -MP,$(shell gnustep-config --objc-flags)) -MMD -MP
+# GNUstep's own headers trip this warning in Objective-C++.
+OBJCXX_FLAGS := $(OBJC_FLAGS) -Wno-subobject-linkage
 GUI_LIBS := $(shell gnustep-config --gui-libs)
 INCLUDES := -I$(ROOT)/Mac -I$(ROOT)/SOURCE -I$(ROOT)/host
 
@@ -30,7 +32,7 @@ $(DIR)/obj/%.o: $(ROOT)/Mac/%.m
 	gcc $(OBJC_FLAGS) -std=gnu11 $(INCLUDES) -c $< -o $@
 $(DIR)/obj/%.o: $(ROOT)/Mac/%.mm
 	@mkdir -p $(@D)
-	g++ -x objective-c++ $(OBJC_FLAGS) -std=gnu++17 $(INCLUDES) -c $< -o $@
+	g++ -x objective-c++ $(OBJCXX_FLAGS) -std=gnu++17 $(INCLUDES) -c $< -o $@
 $(DIR)/obj/%.o: $(ROOT)/Mac/%.cpp
 	@mkdir -p $(@D)
 	g++ -std=c++17 -O2 -Wall -Wextra -MMD -MP $(INCLUDES) -c $< -o $@
@@ -45,6 +47,6 @@ $(DIR)/obj/panel_test_host.o: $(ROOT)/tests/macos/panel_test_host.cpp
 	g++ -std=c++17 -O2 -Wall -Wextra -MMD -MP $(INCLUDES) -c $< -o $@
 $(DIR)/obj/panel_test.o: $(ROOT)/tests/macos/panel_test.mm
 	@mkdir -p $(@D)
-	g++ -x objective-c++ $(OBJC_FLAGS) -std=gnu++17 $(INCLUDES) -c $< -o $@
+	g++ -x objective-c++ $(OBJCXX_FLAGS) -std=gnu++17 $(INCLUDES) -c $< -o $@
 
 -include $(wildcard $(DIR)/obj/*.d)
