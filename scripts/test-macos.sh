@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the macOS bundle and runs every check this machine allows: the bundle's
-# structure (tests/macos/check_bundle.py) and the progress panel's own source on
+# structure (tests/macos/check_bundle.py), the platform layer's files and converter
+# loop (tests/macos/platform_test.cpp), and the progress panel's own source on
 # GNUstep under Xvfb, through the nib the bundle ships, through the xib it is made
 # from, and through the window built in code when no nib is found.
 # Exits non-zero when any check fails.
@@ -11,6 +12,15 @@ bundle="$(bash "$root/scripts/build-macos.sh" | tail -n 1)"
 status=0
 
 python3 "$root/tests/macos/check_bundle.py" "$bundle" || status=1
+
+# The platform layer's portable parts, built for this machine against a stand-in
+# Text Encoding Converter.
+mkdir -p "$out/linux"
+g++ -std=c++17 -O1 -Wall -Wextra -I"$root/Mac" -I"$root/SOURCE" -I"$root/host" \
+  "$root/tests/macos/platform_test.cpp" "$root/tests/macos/fake_text_encoding_converter.cpp" \
+  "$root/Mac/TextConversion.cpp" "$root/Mac/FileAppend.cpp" "$root/Mac/FileReader.cpp" \
+  -o "$out/linux/platform_test"
+"$out/linux/platform_test" || status=1
 
 make -s -f "$root/Mac/build/gnustep.mk" ROOT="$root" OUT="$out" panel_test
 # A GNUstep tool finds its resources in <dir>/Resources/<tool>/Resources.
