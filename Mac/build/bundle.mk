@@ -64,9 +64,10 @@ $(OUT)/obj/$(1).undefined: $$(OBJECTS_$(1))
 $(OUT)/obj/$(1).defined: $$(OBJECTS_$(1))
 	$(NM) -j --defined-only $$^ >$$@
 
-# The linker signs the arm64 slice ad hoc; nothing may touch the file afterwards.
-$(OUT)/obj/$(1)/Kestrune: $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM)
-	$(LD) -arch $(1) -platform_version macos 12.0 12.0 -bundle -dead_strip \
+# The linker signs each slice ad hoc (Apple silicon runs no unsigned code), as the
+# last step: nothing may touch the file afterwards, lipo only places the slices.
+$(OUT)/obj/$(1)/Kestrune: $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM) $(ROOT)/Mac/build/bundle.mk
+	$(LD) -arch $(1) -platform_version macos 12.0 12.0 -bundle -dead_strip -adhoc_codesign \
 	  -exported_symbol _PluginMain -o $$@ $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM)
 endef
 $(foreach arch,$(ARCHS),$(eval $(call arch_rules,$(arch))))

@@ -98,6 +98,7 @@ def check_slice(arch):
     header = objdump(arch, "--private-header")
     check(re.search(r"\bBUNDLE\b", header) is not None, "%s: the file type is MH_BUNDLE" % arch, header)
     check("TWOLEVEL" in header and "NOUNDEFS" in header, "%s: two-level namespace, no undefined references" % arch)
+    check(len(re.findall(r"cmd LC_UUID\b", objdump(arch, "--private-headers"))) == 1, "%s: carries a UUID" % arch)
 
     commands = objdump(arch, "--private-headers")
     build = re.search(r"cmd LC_BUILD_VERSION.*?platform (\S+).*?minos (\S+)", commands, re.S)
@@ -148,11 +149,15 @@ def code_signature(macho):
     return None, None
 
 
-def check_signature():
+def check_signatures():
     slices = fat_slices(open(BINARY, "rb").read())
-    arm = slices.get("arm64")
-    data_offset, blob = code_signature(arm)
-    check(blob is not None, "arm64: carries a code signature")
+    for arch in ARCHS:
+        check_signature(arch, slices.get(arch))
+
+
+def check_signature(arch, macho):
+    data_offset, blob = code_signature(macho)
+    check(blob is not None, "%s: carries a code signature" % arch)
     if blob is None:
         return
     magic, _, count = struct.unpack(">III", blob[:12])
@@ -161,22 +166,22 @@ def check_signature():
         kind, offset = struct.unpack(">II", blob[12 + 8 * i:20 + 8 * i])
         if kind == 0 and struct.unpack(">I", blob[offset:offset + 4])[0] == 0xFADE0C02:
             directory = blob[offset:]
-    check(magic == 0xFADE0CC0 and directory is not None, "arm64: the signature holds a code directory")
+    check(magic == 0xFADE0CC0 and directory is not None, "%s: the signature holds a code directory" % arch)
     if directory is None:
         return
     (_, _, _, flags, hash_offset, ident_offset, _, code_slots, code_limit, hash_size, hash_type, _, page_shift
      ) = struct.unpack(">IIIIIIIIIBBBB", directory[:40])
     identifier = directory[ident_offset:directory.index(b"\0", ident_offset)].decode()
-    check(flags & 0x2 and hash_type == 2 and hash_size == 32, "arm64: an ad-hoc SHA-256 signature",
+    check(flags & 0x2 and hash_type == 2 and hash_size == 32, "%s: an ad-hoc SHA-256 signature" % arch,
           "flags %#x, hash type %d" % (flags, hash_type))
-    check(code_limit == data_offset, "arm64: the signature covers the whole slice up to itself",
+    check(code_limit == data_offset, "%s: the signature covers the whole slice up to itself" % arch,
           "limit %d, signature at %d" % (code_limit, data_offset))
     page = 1 << page_shift
     bad = [i for i in range(code_slots)
-           if hashlib.sha256(arm[i * page:min((i + 1) * page, code_limit)]).digest()
+           if hashlib.sha256(macho[i * page:min((i + 1) * page, code_limit)]).digest()
            != directory[hash_offset + 32 * i:hash_offset + 32 * (i + 1)]]
     check(code_slots == (code_limit + page - 1) // page and not bad,
-          "arm64: every page hash matches the file (%d pages, identifier %s)" % (code_slots, identifier),
+          "%s: every page hash matches the file (%d pages, identifier %s)" % (arch, code_slots, identifier),
           "mismatching pages %s" % bad[:10])
 
 
@@ -247,7 +252,7 @@ def main():
         print("%d passed, %d failed" % (passed, failed))
         return 1
     for step in [check_files, check_architectures] + [lambda a=a: check_slice(a) for a in ARCHS] + \
-            [check_signature, check_property_lists, check_nib]:
+            [check_signatures, check_property_lists, check_nib]:
         try:
             step()
         except Exception as error:  # a malformed file is a failed check, not a crash
