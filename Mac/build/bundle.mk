@@ -93,8 +93,9 @@ $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc &: $(ROOT)/Mac/build/wr
 	@mkdir -p $(RESOURCES)/pipl
 	python3 $< $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc
 
-$(RESOURCES)/Kestrune_ProgressPanel.nib: $(NIB)
+# GNUstep archives its own font; the bundle's nib names the system font.
+$(RESOURCES)/Kestrune_ProgressPanel.nib: $(NIB) $(ROOT)/Mac/build/nib_system_font.py
 	@mkdir -p $(@D)
-	cp $< $@
+	python3 $(ROOT)/Mac/build/nib_system_font.py $(NIB) $@
 
 -include $(foreach arch,$(ARCHS),$(OBJECTS_$(arch):.o=.d))

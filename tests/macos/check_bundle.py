@@ -244,6 +244,8 @@ def check_nib():
     owner = [item for item in objects if class_of(item) == "NSCustomObject" and
              objects[item["NSClassName"].data] == "Kestrune_ProgressPanel"]
     check(len(owner) == 1, "its owner is a Kestrune_ProgressPanel")
+    fonts = {objects[item["NSName"].data] for item in objects if class_of(item) == "NSFont"}
+    check(fonts == {".AppleSystemUIFont"}, "its controls use the system font", str(fonts))
 
 
 def main():
