@@ -6,22 +6,25 @@
 set -euo pipefail
 limit="$1"
 shift
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display="$n"
-    break
+work="$(mktemp -d)"
+server=""
+cleanup() {
+  if [ -n "$server" ]; then
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
   fi
-done
-[ -n "$display" ] || { echo "with-xvfb: no free display" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb chooses a free display itself and reports its number, so parallel runs
+# never share one.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" </dev/null >/dev/null 2>&1 &
 server=$!
-trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true' EXIT
-for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  if ! kill -0 "$server" 2>/dev/null; then echo "with-xvfb: Xvfb did not start" >&2; exit 1; fi
-  sleep 0.05
-done
+display="$(timeout 20 head -n 1 "$work/display" || true)"
+[ -n "$display" ] || { echo "with-xvfb: Xvfb did not start" >&2; exit 1; }
+
 status=0
 DISPLAY=":$display" timeout -k 5 "$limit" "$@" </dev/null || status=$?
 exit "$status"
