@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the macOS bundle and runs every check this machine allows: the bundle's
-# structure (tests/macos/check_bundle.py), the platform layer's files and converter
+# structure (tests/macos/check_bundle.py), the link-stub generator, the platform layer's files and converter
 # loop (tests/macos/platform_test.cpp), and the progress panel's own source on
 # GNUstep under Xvfb, through the nib the bundle ships, through the xib it is made
 # from, and through the window built in code when no nib is found.
@@ -14,6 +14,10 @@ summary="$out/test-summary.txt"
 : >"$summary"
 # Each suite closes with "<name>: N passed, N failed"; the totals close the run.
 record() { grep -E ': [0-9]+ passed, [0-9]+ failed$' <<<"$1" >>"$summary" || true; }
+
+output="$(python3 "$root/tests/macos/make_stubs_test.py")" || status=1
+echo "$output"
+record "$output"
 
 output="$(python3 "$root/tests/macos/check_bundle.py" "$bundle")" || status=1
 echo "$output"
