@@ -315,10 +315,12 @@ void PDFHeaderScanner::Finish(PDF_CHECK_INFO* info) {
   if (bleedFound_) {
     ReadBoxNumbers(bleedWindow_, bleedWindowLength_, numbers);
     SetRect(&info->bleedBox, numbers);
+    info->hasBleedBox = true;
   }
   if (cropFound_) {
     ReadBoxNumbers(cropWindow_, cropWindowLength_, numbers);
     SetRect(&info->cropBox, numbers);
+    info->hasCropBox = true;
   }
 }
 
@@ -343,6 +345,7 @@ void PDFGetInformation(const PlatformPathChar* path, PDF_CHECK_INFO* info) {
 
 bool PDFIncludesTrimArea(const PDF_CHECK_INFO* info) {
   if (info == nullptr || info->creatorMajor < 1 || info->creatorMajor > 13) return false;
+  if (!info->hasBleedBox || !info->hasCropBox) return false;
   const AIReal bleed[4] = {info->bleedBox.left, info->bleedBox.top, info->bleedBox.right, info->bleedBox.bottom};
   const AIReal crop[4] = {info->cropBox.left, info->cropBox.top, info->cropBox.right, info->cropBox.bottom};
   for (int i = 0; i < 4; ++i)

@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "Actions.h"
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Documents.h"
-#include "Menus.h"
+#include "suites/Actions.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
+#include "suites/Menus.h"
 #include "PluginDocumentTest.h"
-#include "UserInterface.h"
+#include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using nlohmann::json;

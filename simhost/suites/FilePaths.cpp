@@ -1,0 +1,131 @@
+#include "suites/FilePaths.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "AIFilePath.h"
+#include "core/Host.h"
+#include "suites/Strings.h"
+#include "core/SuiteRegistry.h"
+
+namespace simhost {
+namespace {
+
+int gLiveFilePaths = 0;
+
+AIErr Set(ai::FilePath& path, const ai::UnicodeString& string, AIBoolean) {
+  if (AIErr err = Fault("AIFilePathSuite.Set")) return err;
+  AssignPath(path, Utf8Of(string));
+  return kNoErr;
+}
+
+AIErr Copy(ai::FilePath& dst, const ai::FilePath& src) {
+  if (AIErr err = Fault("AIFilePathSuite.Copy")) return err;
+  AssignPath(dst, PathOf(src));
+  return kNoErr;
+}
+
+AIErr Destroy(ai::FilePath& path) {
+  if (path.GetImpl() != nullptr) --gLiveFilePaths;
+  delete path.GetImpl();
+  path.SetImpl(nullptr);
+  return kNoErr;
+}
+
+AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString* longPath, AIBoolean* isFile,
+             AIBoolean* exists) {
+  if (AIErr err = Fault("AIFilePathSuite.Exists")) return err;
+  if (exists == nullptr) return kBadParameterErr;
+  std::string p = PathOf(path);
+  struct stat st;
+  bool found = !p.empty() && (resolveLinks ? stat(p.c_str(), &st) : lstat(p.c_str(), &st)) == 0;
+  *exists = found;
+  if (found && isFile != nullptr) *isFile = !S_ISDIR(st.st_mode);
+  if (found && longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
+  return kNoErr;
+}
+
+AIErr IsEmpty(const ai::FilePath& path, AIBoolean* empty) {
+  if (empty == nullptr) return kBadParameterErr;
+  *empty = PathOf(path).empty();
+  return kNoErr;
+}
+
+AIErr GetFileExtension(const ai::FilePath& path, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetFileExtension")) return err;
+  AssignUtf8(out, ExtensionOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetFileName(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetFileName")) return err;
+  AssignUtf8(out, FileNameOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetFullPath(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetFullPath")) return err;
+  AssignUtf8(out, FullPathOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetDirectory(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetDirectory")) return err;
+  AssignUtf8(out, DirectoryOf(PathOf(path)));
+  return kNoErr;
+}
+
+const AIFilePathSuite kFilePathSuite = {Set,         Copy,     Destroy,     Exists,      IsEmpty, GetFileExtension,
+                                        GetFileName, GetFullPath, GetDirectory};
+
+}  // namespace
+
+int LiveFilePaths() { return gLiveFilePaths; }
+
+std::string PathOf(const ai::FilePath& path) { return path.GetImpl() == nullptr ? std::string() : path.GetImpl()->path; }
+
+void AssignPath(ai::FilePath& path, const std::string& utf8) {
+  if (path.GetImpl() != nullptr) {
+    path.GetImpl()->path = utf8;
+  } else {
+    path.SetImpl(new ai::FilePathImpl{utf8});
+    ++gLiveFilePaths;
+  }
+}
+
+std::string FileNameOf(const std::string& path) {
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  size_t slash = trimmed.rfind('/');
+  return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+std::string ExtensionOf(const std::string& path) {
+  std::string name = FileNameOf(path);
+  size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot == 0) return std::string();
+  return name.substr(dot + 1);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  std::string full = FullPathOf(path);
+  size_t slash = full.rfind('/');
+  if (slash == std::string::npos) return std::string();
+  return slash == 0 ? std::string("/") : full.substr(0, slash);
+}
+
+std::string FullPathOf(const std::string& path) {
+  if (path.empty() || path[0] == '/') return path;
+  std::vector<char> cwd(4096);
+  if (getcwd(cwd.data(), cwd.size()) == nullptr) return path;
+  std::string base(cwd.data());
+  return base == "/" ? "/" + path : base + "/" + path;
+}
+
+void PublishFilePathSuites(SuiteRegistry& registry) {
+  registry.Publish(kAIFilePathSuite, kAIFilePathSuiteVersion, &kFilePathSuite);
+}
+
+}  // namespace simhost
