@@ -30,7 +30,7 @@ g++ -std=c++17 -O1 -Wall -Wextra -I"$root/Mac" -I"$root/SOURCE" -I"$root/host" \
   "$root/tests/macos/platform_test.cpp" "$root/tests/macos/fake_text_encoding_converter.cpp" \
   "$root/Mac/TextConversion.cpp" "$root/Mac/FileAppend.cpp" "$root/Mac/FileReader.cpp" \
   -o "$out/linux/platform_test"
-output="$("$out/linux/platform_test")" || status=1
+output="$(timeout -k 5 60 "$out/linux/platform_test")" || status=1
 echo "$output"
 record "$output"
 

@@ -87,6 +87,31 @@ void TestFiles(const std::string& folder) {
   Check(reader.Read(buffer, sizeof(buffer)) == 0, "the reader returns 0 at the end");
   platform::FileReader missing((folder + "/none.ai").c_str());
   Check(!missing.IsOpen() && missing.Read(buffer, sizeof(buffer)) == 0, "a missing file does not open");
+
+  // Nothing may hold the host's thread or write through a link. A test that fails
+  // here by blocking is ended by the script's time limit.
+  const std::string fifo = folder + "/pipe.ai";
+  mkfifo(fifo.c_str(), 0600);
+  platform::FileReader pipeReader(fifo.c_str());
+  Check(!pipeReader.IsOpen(), "a FIFO does not open for reading, and opening it does not wait");
+  Check(!platform::AppendToFile(fifo.c_str(), "x", 1), "a FIFO is not appended to, and trying does not wait");
+  platform::FileReader folderReader(folder.c_str());
+  Check(!folderReader.IsOpen(), "a folder does not open for reading");
+  Check(!platform::AppendToFile(folder.c_str(), "x", 1), "a folder is not appended to");
+  const std::string target = folder + "/elsewhere.txt";
+  const std::string link = folder + "/linked.log";
+  platform::AppendToFile(target.c_str(), "kept\n", 5);
+  Check(symlink(target.c_str(), link.c_str()) == 0 && !platform::AppendToFile(link.c_str(), "x", 1) &&
+            ReadAll(target) == "kept\n",
+        "a log that is a symbolic link is refused and its target left alone");
+
+  const std::string growing = folder + "/growing.ai";
+  platform::AppendToFile(growing.c_str(), "0123456789", 10);
+  platform::FileReader growingReader(growing.c_str());
+  platform::AppendToFile(growing.c_str(), "more", 4);
+  std::string seen;
+  while ((got = growingReader.Read(buffer, 3)) > 0) seen.append(buffer, got);
+  Check(seen == "0123456789", "reading stops at the size the file had when it was opened");
 }
 
 }  // namespace
