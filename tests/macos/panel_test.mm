@@ -133,6 +133,13 @@ int main(int argc, char** argv) {
     Check([bar doubleValue] == (double)percent, what);
   }
 
+  ProgressWindow::SetProgressMessage("\x8F\x88\x97\x9D\x92\x86 a.ai");  // 処理中 a.ai
+  RunHostLoop(0.05);
+  Check(SameText([message stringValue], "\xE5\x87\xA6\xE7\x90\x86\xE4\xB8\xAD a.ai"),
+        "a Shift-JIS message is shown as its characters");
+  ProgressWindow::SetProgressMessage("");
+  Check(SameText([message stringValue], ""), "an empty message empties the line");
+
   Check(ClickThroughXServer(abortButton), "xdotool clicked Abort");
   for (int wait = 0; wait < 40 && ProgressWindow::IsAborted() == 0; ++wait) RunHostLoop(0.05);
   Check(ProgressWindow::IsAborted() == 1, "a click on Abort sets the aborted flag");
