@@ -3,7 +3,7 @@
 # structure (tests/macos/check_bundle.py), the link-stub generator, the platform layer's files and converter
 # loop (tests/macos/platform_test.cpp), and the progress panel's own source on
 # GNUstep under Xvfb, through the nib the bundle ships, through the xib it is made
-# from, and through the window built in code when no nib is found.
+# from, and through the window built in code when no nib is found or it cannot be read.
 # Exits non-zero when any check fails.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -48,13 +48,16 @@ stage() {
 nib_test="$(stage nib "$bundle/Contents/Resources/Kestrune_ProgressPanel.nib")"
 xib_test="$(stage xib "$root/Mac/Kestrune_ProgressPanel.xib")"
 code_test="$(stage none "")"
+broken_test="$(stage broken "")"
+printf 'not a nib\n' >"$out/gnustep/run-broken/Resources/panel_test/Resources/Kestrune_ProgressPanel.nib"
 # Japanese titles are drawn empty unless GNUstep is given a CJK font.
 fonts=(-NSFont IPAPGothic -NSUserFont IPAPGothic -NSLabelFont IPAPGothic)
 run_panel() {
   bash "$root/tests/macos/with-xvfb.sh" 60 "$@" "${fonts[@]}" 2>&1 \
     | grep -v -e 'Failed to determine offsets' -e "can't be found" -e 'X connection to' || true
 }
-for run in "$nib_test 0 nib" "$nib_test 1 nib" "$xib_test 0 xib" "$xib_test 1 xib" "$code_test 1 none"; do
+for run in "$nib_test 0 nib" "$nib_test 1 nib" "$xib_test 0 xib" "$xib_test 1 xib" "$code_test 1 none" \
+    "$broken_test 0 broken"; do
   # shellcheck disable=SC2086
   output="$(run_panel $run)"
   echo "$output"
