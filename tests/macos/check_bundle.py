@@ -112,6 +112,20 @@ def check_slice(arch):
     check(libraries == EXPECTED_LIBRARIES, "%s: loads exactly libc++, libobjc, Foundation, AppKit, CoreServices, "
           "libSystem" % arch, str(libraries))
 
+    # Exceptions unwind through the compact unwind table: both personalities must be
+    # in it, each bound to the library that provides it.
+    binds = {}
+    for line in objdump(arch, "--bind").splitlines():
+        fields = line.split()
+        if len(fields) >= 6 and fields[2].startswith("0x"):
+            binds[int(fields[2], 16)] = (fields[-2], fields[-1])
+    personalities = [binds.get(int(address, 16)) for address in
+                     re.findall(r"personality\[\d+\]: (0x[0-9a-fA-F]+)", objdump(arch, "--unwind-info"))]
+    check(sorted(p for p in personalities if p) == [("libc++", "___gxx_personality_v0"),
+                                                    ("libobjc", "___objc_personality_v0")]
+          and len(personalities) == 2,
+          "%s: the unwind table names the C++ and Objective-C personalities" % arch, str(personalities))
+
     meta = objdump(arch, "--objc-meta-data")
     classes = re.findall(r"^\S+ 0x\S+ _OBJC_CLASS_\$_(\S+)$", meta.split("Contents of (__DATA")[1], re.M) \
         if "__objc_classlist" in meta else []
