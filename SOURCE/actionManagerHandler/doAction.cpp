@@ -11,6 +11,7 @@
 #include "activityLog.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
+#include "common/HostExtensions.h"
 #include "common/Texts.h"
 #include "documentEligibility.h"
 #include "platform/Clock.h"
@@ -183,7 +184,7 @@ Outcome RunMainFlow(Run& run) {
   Require(sLayer);
   Require(sActionManager);
   bool legacy = false;
-  run.cloud = document.IsCloudDocument() != 0;
+  run.cloud = CurrentDocumentIsCloud(document);
   ai::FilePath file;
   ai::UnicodeString cloudName;
   if (!run.cloud) {
@@ -192,7 +193,7 @@ Outcome RunMainFlow(Run& run) {
     if (!legacy && !file.Exists(false)) return Outcome::kNone;
     GetCPLogFileName(file.GetFullPath(false), run.logName);
   } else {
-    if (document.GetCloudDocumentName(cloudName) != kNoErr) return Outcome::kNone;
+    if (GetCurrentCloudDocumentName(document, cloudName) != kNoErr) return Outcome::kNone;
     ToField(cloudName, run.logName);
   }
 
