@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "AISuiteCatalog.h"
+#include "pluginHandler/AISuiteCatalog.h"
 #include "core/Host.h"
 #include "core/SuiteRegistry.h"
 
