@@ -1,11 +1,5 @@
 #include "DocumentFile.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -19,6 +13,7 @@
 #include "DocumentModel.h"
 #include "Fonts.h"
 #include "FilePaths.h"
+#include "HostSystem.h"
 #include "PdfWriter.h"
 
 namespace simhost {
@@ -196,25 +191,7 @@ std::string DocumentFileBytes(const Document& document) {
 }
 
 AIErr WriteDocumentFile(const std::string& path, const Document& document) {
-  std::string bytes = DocumentFileBytes(document);
-  std::string folder = DirectoryOf(path);
-  std::string pattern = (folder.empty() ? std::string(".") : folder) + "/.kestrune-save-XXXXXX";
-  int fd = mkstemp(pattern.data());
-  if (fd < 0) return kWriteFailedErr;
-  bool ok = true;
-  for (size_t done = 0; ok && done < bytes.size();) {
-    ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0 && errno == EINTR) continue;
-    ok = wrote > 0;
-    if (ok) done += static_cast<size_t>(wrote);
-  }
-  ok = close(fd) == 0 && ok;
-  if (ok) ok = fchmodat(AT_FDCWD, pattern.c_str(), 0644, 0) == 0 && rename(pattern.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    unlink(pattern.c_str());
-    return kWriteFailedErr;
-  }
-  return kNoErr;
+  return host_system::ReplaceWholeFile(path, DocumentFileBytes(document)) ? kNoErr : kWriteFailedErr;
 }
 
 AIErr WriteModelFile(const std::string& path, const nlohmann::json& model, const std::string& defaultVersion,
@@ -268,20 +245,12 @@ AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_
 }
 
 AIErr ReadDocumentFile(const std::string& path, Fonts& fonts, std::unique_ptr<Document>* out, std::string* problem) {
-  struct stat info;
-  std::ifstream in;
-  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) in.open(path, std::ios::binary);
-  if (!in.is_open()) {
+  std::string bytes;
+  if (!host_system::ReadWholeFile(path, &bytes)) {
     if (problem != nullptr) *problem = "cannot read " + path;
     return kFileNotFoundErr;
   }
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) {
-    if (problem != nullptr) *problem = "cannot read " + path;
-    return kFileNotFoundErr;
-  }
-  return DocumentFromFileBytes(bytes.str(), fonts, out, problem);
+  return DocumentFromFileBytes(bytes, fonts, out, problem);
 }
 
 }  // namespace simhost

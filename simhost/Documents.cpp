@@ -9,6 +9,7 @@
 #include "DocumentFile.h"
 #include "FilePaths.h"
 #include "Host.h"
+#include "HostSystem.h"
 #include "Notifiers.h"
 #include "UserInterface.h"
 
@@ -18,15 +19,12 @@ namespace {
 std::string DefaultCloudFolder() {
   const char* configured = getenv("KESTRUNE_CLOUD_FOLDER");
   if (configured != nullptr && configured[0] != 0) return configured;
-  std::error_code ignored;
-  std::filesystem::path temp = std::filesystem::temp_directory_path(ignored);
-  if (temp.empty()) temp = "/tmp";
-  return (temp / "kestrune-cloud").string();
+  return host_system::TemporaryFolder() + host_system::PathSeparator() + "kestrune-cloud";
 }
 
 // Absolute and without "." or ".." steps, so that one file has one name.
 std::string NormalPath(const std::string& path) {
-  return std::filesystem::path(FullPathOf(path)).lexically_normal().string();
+  return std::filesystem::u8path(FullPathOf(path)).lexically_normal().u8string();
 }
 
 // A cloud path stays inside the cloud folder: relative, no "..", no empty steps.
@@ -237,7 +235,7 @@ AIErr Documents::SaveToCloud(Document* document, const std::string& cloudPath) {
   }
   std::string path = cloudFolder + "/" + cloudPath;
   std::error_code failed;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), failed);
+  std::filesystem::create_directories(std::filesystem::u8path(path).parent_path(), failed);
   if (failed) {
     lastProblem = "cannot make the cloud folder " + cloudFolder;
     return kWriteFailedErr;

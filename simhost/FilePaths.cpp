@@ -1,12 +1,8 @@
 #include "FilePaths.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <vector>
-
 #include "AIFilePath.h"
 #include "Host.h"
+#include "HostSystem.h"
 #include "Strings.h"
 #include "SuiteRegistry.h"
 
@@ -36,10 +32,10 @@ AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString
   if (AIErr err = Fault("AIFilePathSuite.Exists")) return err;
   if (exists == nullptr) return kBadParameterErr;
   std::string p = PathOf(path);
-  struct stat st;
-  bool found = !p.empty() && (resolveLinks ? stat(p.c_str(), &st) : lstat(p.c_str(), &st)) == 0;
+  const host_system::PathKind kind = host_system::KindOf(p, resolveLinks != 0);
+  bool found = kind != host_system::PathKind::kMissing;
   *exists = found;
-  if (found && isFile != nullptr) *isFile = !S_ISDIR(st.st_mode);
+  if (found && isFile != nullptr) *isFile = kind != host_system::PathKind::kFolder;
   if (found && longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
   return kNoErr;
 }
@@ -89,10 +85,18 @@ void AssignPath(ai::FilePath& path, const std::string& utf8) {
   }
 }
 
+namespace {
+size_t LastSeparator(const std::string& path) {
+  for (size_t i = path.size(); i > 0; --i)
+    if (host_system::IsPathSeparator(path[i - 1])) return i - 1;
+  return std::string::npos;
+}
+}  // namespace
+
 std::string FileNameOf(const std::string& path) {
   std::string trimmed = path;
-  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-  size_t slash = trimmed.rfind('/');
+  while (trimmed.size() > 1 && host_system::IsPathSeparator(trimmed.back())) trimmed.pop_back();
+  size_t slash = LastSeparator(trimmed);
   return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
 }
 
@@ -105,18 +109,14 @@ std::string ExtensionOf(const std::string& path) {
 
 std::string DirectoryOf(const std::string& path) {
   std::string full = FullPathOf(path);
-  size_t slash = full.rfind('/');
+  size_t slash = LastSeparator(full);
   if (slash == std::string::npos) return std::string();
-  return slash == 0 ? std::string("/") : full.substr(0, slash);
+  // The root keeps its separator: "/" or "C:\".
+  if (slash == 0 || (slash == 2 && full[1] == ':')) return full.substr(0, slash + 1);
+  return full.substr(0, slash);
 }
 
-std::string FullPathOf(const std::string& path) {
-  if (path.empty() || path[0] == '/') return path;
-  std::vector<char> cwd(4096);
-  if (getcwd(cwd.data(), cwd.size()) == nullptr) return path;
-  std::string base(cwd.data());
-  return base == "/" ? "/" + path : base + "/" + path;
-}
+std::string FullPathOf(const std::string& path) { return host_system::AbsolutePath(path); }
 
 void PublishFilePathSuites(SuiteRegistry& registry) {
   registry.Publish(kAIFilePathSuite, kAIFilePathSuiteVersion, &kFilePathSuite);

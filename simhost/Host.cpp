@@ -1,7 +1,5 @@
 #include "Host.h"
 
-#include <dlfcn.h>
-
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
@@ -10,6 +8,7 @@
 #include "Application.h"
 #include "Documents.h"
 #include "FilePaths.h"
+#include "HostSystem.h"
 #include "Memory.h"
 #include "Menus.h"
 #include "Notifiers.h"
@@ -91,7 +90,7 @@ Host::Host(HostConfig config)
 Host::~Host() {
   // Documents and dialogs may still hold host strings; drop them while this host is current.
   documents_.reset();
-  if (module_ != nullptr) dlclose(module_);
+  host_system::UnloadBinary(module_);
   gCurrent = previous_;
 }
 
@@ -112,18 +111,19 @@ SPBasicSuite* Host::basicSuite() { return &gBasicSuite; }
 SPPluginRef Host::pluginRef() const { return reinterpret_cast<SPPluginRef>(&gPluginRecord); }
 
 bool Host::LoadPlugin(const std::string& path, std::string* error) {
-  void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  std::string why;
+  void* module = host_system::LoadBinary(path, &why);
   if (module == nullptr) {
-    if (error != nullptr) *error = std::string("cannot load plug-in ") + path + ": " + dlerror();
+    if (error != nullptr) *error = std::string("cannot load plug-in ") + path + ": " + why;
     return false;
   }
-  void* entry = dlsym(module, kPluginEntryName);
+  void* entry = host_system::FindEntry(module, kPluginEntryName);
   if (entry == nullptr) {
     if (error != nullptr) *error = "plug-in " + path + " has no entry point " + kPluginEntryName;
-    dlclose(module);
+    host_system::UnloadBinary(module);
     return false;
   }
-  if (module_ != nullptr) dlclose(module_);
+  host_system::UnloadBinary(module_);
   module_ = module;
   entry_ = reinterpret_cast<SPPluginEntryFunc>(entry);
   modulePath_ = path;
@@ -172,7 +172,7 @@ SPErr Host::Unload() {
   SPAccessMessage message{};
   message.when = kRuntime;
   SPErr status = Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
-  if (module_ != nullptr) dlclose(module_);
+  host_system::UnloadBinary(module_);
   module_ = nullptr;
   entry_ = nullptr;
   return status;

@@ -1,15 +1,10 @@
 // kestrune-host demo: a recursive bulk update of a freshly written sample folder,
 // confirmations answered yes, and the activity log it left.
-#include <stdlib.h>
-
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <sstream>
 
 #include "BulkRun.h"
 #include "DocumentOptions.h"
+#include "HostSystem.h"
 #include "Samples.h"
 
 namespace cli {
@@ -20,12 +15,11 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
   Options options = given;
   options.answer = true;
 
-  std::string pattern = (std::filesystem::temp_directory_path() / "kestrune-demo-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
+  const std::string folder = simhost::host_system::MakeTemporaryFolder("demo");
+  if (folder.empty()) {
     std::fprintf(stderr, "kestrune-host: cannot make a folder for the samples\n");
     return kExitFailure;
   }
-  const std::string folder = pattern;
   std::vector<std::string> written;
   std::string error;
   if (!simhost::WriteSamples(folder, VersionText(options.config), &written, &error)) {
@@ -44,10 +38,10 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  std::ifstream log(folder + "/Kestrune.log", std::ios::binary);
-  std::stringstream lines;
-  lines << log.rdbuf();
-  std::printf("Activity log %s/Kestrune.log:\n%s\n", folder.c_str(), lines.str().c_str());
+  const std::string logPath = folder + simhost::host_system::PathSeparator() + "Kestrune.log";
+  std::string lines;
+  simhost::host_system::ReadWholeFile(logPath, &lines);
+  std::printf("Activity log %s:\n%s\n", logPath.c_str(), lines.c_str());
   return kExitOk;
 }
 

@@ -14,10 +14,10 @@ class Fonts;
 
 namespace cli {
 
-// Fonts are installed as fontconfig finds them (by PostScript, family or full
-// name); the options override it, --missing-font winning over --installed-font.
+// Fonts are installed as the system's font list has them (fontconfig by PostScript,
+// family or full name; Windows by family or full name); the options override it,
+// --missing-font winning over --installed-font.
 void ApplyFontOptions(simhost::Fonts& fonts, const Options& options);
-bool FontconfigHasFont(const std::string& name);
 
 std::string VersionText(const simhost::HostConfig& config);
 

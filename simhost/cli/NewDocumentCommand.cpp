@@ -1,8 +1,5 @@
 // kestrune-host new-document MODEL.json FILE: writes a document file from a model.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <sys/stat.h>
 
 #include <nlohmann/json.hpp>
 
@@ -11,6 +8,7 @@
 #include "DocumentModel.h"
 #include "DocumentOptions.h"
 #include "Fonts.h"
+#include "HostSystem.h"
 
 namespace cli {
 namespace {
@@ -19,16 +17,14 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
   if (args.size() != 2) return UsageError("new-document needs MODEL.json and FILE");
   const std::string& modelPath = args[0];
   const std::string& file = args[1];
-  std::ifstream in(modelPath, std::ios::binary);
-  if (!in) {
+  std::string text;
+  if (!simhost::host_system::ReadWholeFile(modelPath, &text)) {
     std::fprintf(stderr, "kestrune-host: cannot read %s\n", modelPath.c_str());
     return kExitFailure;
   }
-  std::stringstream text;
-  text << in.rdbuf();
   nlohmann::json model;
   try {
-    model = nlohmann::json::parse(text.str());
+    model = nlohmann::json::parse(text);
   } catch (const nlohmann::json::parse_error& bad) {
     std::fprintf(stderr, "kestrune-host: %s is not JSON: %s\n", modelPath.c_str(), bad.what());
     return kExitFailure;
@@ -42,8 +38,7 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
     return kExitFailure;
   }
   // A model never replaces a file that is there already.
-  struct stat existing;
-  if (lstat(file.c_str(), &existing) == 0) {
+  if (simhost::host_system::KindOf(file, false) != simhost::host_system::PathKind::kMissing) {
     std::fprintf(stderr, "kestrune-host: %s exists already; nothing was written\n", file.c_str());
     return kExitFailure;
   }

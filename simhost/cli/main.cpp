@@ -1,6 +1,4 @@
 // kestrune-host: runs the Kestrune plug-in inside the simulated host.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -9,6 +7,7 @@
 #include "Cli.h"
 #include "DocumentOptions.h"
 #include "Documents.h"
+#include "HostSystem.h"
 #include "Menus.h"
 #include "UserInterface.h"
 
@@ -74,16 +73,6 @@ bool ParseStatus(const std::string& text, AIErr* status) {
   return true;
 }
 
-std::string ProgramFolder() {
-  char path[4096];
-  ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
-  if (length <= 0) return ".";
-  path[length] = 0;
-  std::string full(path);
-  size_t slash = full.rfind('/');
-  return slash == std::string::npos ? "." : full.substr(0, slash);
-}
-
 void PrintDialog(const simhost::Dialog& dialog) {
   std::string text = dialog.text;
   for (char& c : text)
@@ -133,7 +122,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   ui.observer = PrintDialog;
   if (options.answer) {
     ui.SetDefaultAnswer(*options.answer);
-  } else if (isatty(STDIN_FILENO)) {
+  } else if (simhost::host_system::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
@@ -141,7 +130,9 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
 }
 
 bool StartPlugin(simhost::Host& host, const Options& options) {
-  std::string path = options.pluginPath.empty() ? ProgramFolder() + "/Kestrune.aip" : options.pluginPath;
+  std::string path = options.pluginPath.empty()
+                         ? simhost::host_system::ProgramFolder() + simhost::host_system::PathSeparator() + "Kestrune.aip"
+                         : options.pluginPath;
   std::string error;
   if (!host.LoadPlugin(path, &error)) {
     std::fprintf(stderr, "kestrune-host: %s\n", error.c_str());
