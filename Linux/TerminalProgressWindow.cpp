@@ -19,6 +19,7 @@ struct WindowState {
   bool abortAllowed = false;
   bool interactive = false;  // a terminal: repaint in place
   ai::int32 percent = 0;
+  bool abortShown = false;  // the line has been drawn since Ctrl-C was pressed
   std::string message;
   struct sigaction previousInterrupt {};
 };
@@ -45,6 +46,7 @@ void Paint() {
   std::string line = Utf8(TextId::kProgressTitle) + " [" + bar + "] " + std::to_string(shown) + "%";
   if (!gWindow.message.empty()) line += "  " + gWindow.message;
   if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(TextId::kProgressAbort) + ")" : "  Ctrl-C: " + Utf8(TextId::kProgressAbort);
+  gWindow.abortShown = gAborted != 0;
   std::fprintf(stderr, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
   std::fflush(stderr);
 }
@@ -57,6 +59,7 @@ void ProgressWindow::Open(bool abortAllowed) {
   gWindow.abortAllowed = abortAllowed;
   gWindow.interactive = isatty(STDERR_FILENO) != 0;
   gWindow.percent = 0;
+  gWindow.abortShown = false;
   gWindow.message.clear();
   gAborted = 0;
   struct sigaction onInterrupt {};
@@ -80,7 +83,13 @@ void ProgressWindow::SetProgressMessage(const char* text) {
   Paint();
 }
 
-ai::int16 ProgressWindow::IsAborted() { return gWindow.open && gAborted ? 1 : 0; }
+// The signal handler only sets the flag (drawing is not safe there); the first poll
+// that sees it redraws, so the user sees the Abort taken.
+ai::int16 ProgressWindow::IsAborted() {
+  if (!gWindow.open || !gAborted) return 0;
+  if (!gWindow.abortShown) Paint();
+  return 1;
+}
 
 bool ProgressWindow::IsOpen() { return gWindow.open; }
 

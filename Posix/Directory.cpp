@@ -22,6 +22,7 @@ class PosixDirectoryListing : public DirectoryListing {
     entry->name = found->d_name;
     entry->length = strlen(found->d_name);
     entry->isFolder = IsFolder(*found);
+    entry->isRegularFile = !entry->isFolder && IsRegularFile(*found);
     return true;
   }
 
@@ -35,6 +36,15 @@ class PosixDirectoryListing : public DirectoryListing {
     struct stat info;
     if (fstatat(dirfd(stream_), found.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
     return S_ISDIR(info.st_mode);
+  }
+
+  // A link counts by what it leads to; a FIFO, device or socket never counts.
+  bool IsRegularFile(const struct dirent& found) const {
+    if (found.d_type == DT_REG) return true;
+    if (found.d_type != DT_LNK && found.d_type != DT_UNKNOWN) return false;
+    struct stat info;
+    if (fstatat(dirfd(stream_), found.d_name, &info, 0) != 0) return false;
+    return S_ISREG(info.st_mode);
   }
 
   DIR* stream_;

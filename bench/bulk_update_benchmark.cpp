@@ -8,14 +8,14 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "Actions.h"
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Documents.h"
-#include "Host.h"
-#include "Menus.h"
-#include "Timers.h"
-#include "UserInterface.h"
+#include "suites/Actions.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
+#include "core/Host.h"
+#include "suites/Menus.h"
+#include "suites/Timers.h"
+#include "suites/UserInterface.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "AICharacterEncoding.h"
 #include "IAIFilePath.hpp"
+#include "menuHandler/folderScan.h"
 #include "platform/Clock.h"
 #include "platform/FileAppend.h"
 #include "platform/PathRules.h"
@@ -97,11 +98,40 @@ void ShiftJISToUTF8(const char* source, char* destination, long capacity) {
   }
 }
 
-void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
-  if (out == nullptr) return;
-  out[0] = 0;
-  std::string full = fullPath.getInStdString(kAIUTF8CharacterEncoding);
+namespace {
 
+// The length of the UTF-8 character at text[0, length), or 0 when it is not one
+// (a stray continuation byte, a cut or overlong sequence, a surrogate, beyond U+10FFFF).
+size_t CharacterLength(const unsigned char* text, size_t length) {
+  const unsigned char lead = text[0];
+  if (lead < 0x80) return 1;
+  size_t size;
+  unsigned long value;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    size = 2;
+    value = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    size = 3;
+    value = lead & 0x0F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    size = 4;
+    value = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (size > length) return 0;
+  for (size_t i = 1; i < size; ++i) {
+    if ((text[i] & 0xC0) != 0x80) return 0;
+    value = (value << 6) | (text[i] & 0x3F);
+  }
+  const unsigned long smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < smallest[size] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  return size;
+}
+
+// The name a full UTF-8 path is logged under: relative to the bulk folder when it
+// lies in it, else whole.
+void LogNameOf(const std::string& full, char* out) {
   std::string prefix;
   if (g != nullptr) prefix.assign(g->logFilePath, strnlen(g->logFilePath, sizeof(g->logFilePath)));
   if (prefix.size() > kLogFileNameLength &&
@@ -114,12 +144,56 @@ void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
   CopyKeepingEnd(name, out, kLogFieldBytes);
 }
 
+}  // namespace
+
+std::string ValidUTF8(const char* text, size_t length) {
+  static const char kReplacement[] = "\xEF\xBF\xBD";
+  std::string valid;
+  valid.reserve(length);
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
+  size_t i = 0;
+  while (i < length) {
+    size_t size = CharacterLength(bytes + i, length - i);
+    if (size == 0) {
+      valid.append(kReplacement);
+      ++i;
+    } else {
+      valid.append(text + i, size);
+      i += size;
+    }
+  }
+  return valid;
+}
+
+void LogNameFromPath(const char* utf8Path, char* out) {
+  if (out == nullptr) return;
+  out[0] = 0;
+  if (utf8Path == nullptr) return;
+  LogNameOf(ValidUTF8(utf8Path, std::strlen(utf8Path)), out);
+}
+
+void BulkEntryLogName(char* out) {
+  if (out == nullptr) return;
+  out[0] = 0;
+  if (g == nullptr || g->spool == nullptr || g->spoolCount <= 0) return;
+  char utf8[kSpoolPathUnits * 3] = {0};
+  if (!platform::UTF8FromPathText(g->spool[0].path, utf8, sizeof(utf8))) return;
+  LogNameFromPath(utf8, out);
+}
+
+void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
+  if (out == nullptr) return;
+  out[0] = 0;
+  LogNameOf(fullPath.getInStdString(kAIUTF8CharacterEncoding), out);
+}
+
 void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
   if (!LoggingAllowed()) return;
   if (logPath == nullptr || logPath[0] == 0 || documentName == nullptr || documentName[0] == 0) return;
   try {
     char document[kLogFieldBytes];
-    CopyCut(documentName, std::strlen(documentName), document, sizeof(document));
+    const std::string validName = ValidUTF8(documentName, std::strlen(documentName));
+    CopyCut(validName.c_str(), validName.size(), document, sizeof(document));
     char updated[kLogFieldBytes] = "";
     if (updatedPath != nullptr && updatedPath[0] != 0) UpdatedCopyName(updatedPath, updated);
     char text[kLogFieldBytes];

@@ -27,6 +27,16 @@ void ShiftJISToUTF8(const char* source, char* destination, long capacity);
 // the host cannot convert the path.
 void GetCPLogFileName(ai::UnicodeString fullPath, char* out);
 
+// The name a file of the bulk list is logged under when the host cannot give it,
+// from its UTF-8 path as the list holds it: relative to the bulk folder as above,
+// bytes that are not UTF-8 shown as U+FFFD, into out (kLogFieldBytes).
+void LogNameFromPath(const char* utf8Path, char* out);
+// The same for the list's current entry (g->spool[0]); empty when there is none.
+void BulkEntryLogName(char* out);
+// text[0, length) with each byte that does not belong to a valid UTF-8 character
+// replaced by U+FFFD.
+std::string ValidUTF8(const char* text, size_t length);
+
 // Appends one line for the bulk update under way (g->actionMode 1002 or g->timerBusy
 // set): time stamp, document name, file name of updatedPath (or empty), message
 // (Shift-JIS or ASCII). Nothing happens outside a bulk update, with an empty log path or

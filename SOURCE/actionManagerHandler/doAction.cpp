@@ -11,6 +11,7 @@
 #include "activityLog.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
+#include "common/ParamBlock.h"
 #include "common/Texts.h"
 #include "documentEligibility.h"
 #include "platform/Clock.h"
@@ -46,8 +47,16 @@ void Alert(TextId text) {
   if (sAIUser != nullptr) sAIUser->MessageAlert(ai::UnicodeString(Text(text), kAIJapaneseCharacterEncoding));
 }
 
+// A bulk file the host could not name is logged by its entry in the list, so that
+// every counted file has its line.
 void Log(const Run& run, const char* updatedPath, TextId text) {
-  WriteDebugMessage(g->logFilePath, run.logName, updatedPath, Text(text));
+  char entryName[kField] = {0};
+  const char* name = run.logName;
+  if (name[0] == 0 && BulkMode()) {
+    BulkEntryLogName(entryName);
+    name = entryName;
+  }
+  WriteDebugMessage(g->logFilePath, name, updatedPath, Text(text));
 }
 
 // After a canceled save in a bulk update: whether to end the whole run.
@@ -133,9 +142,9 @@ bool HasLegacyText() {
 }
 
 SPErr SaveFile(const char* target) {
-  AIActionParamValueRef block = nullptr;
-  SPErr error = sActionManager->AINewActionParamValue(&block);
-  if (error != kNoErr || block == nullptr) return error != kNoErr ? error : kOutOfMemoryErr;
+  ParamBlock owned;
+  if (SPErr error = owned.Make()) return error;
+  const AIActionParamValueRef block = owned.get();
   sActionManager->AIActionSetStringUS(block, Key("name"), ai::UnicodeString(target, kAIUTF8CharacterEncoding));
   sActionManager->AIActionSetBoolean(block, Key("cmpr"), true);
   sActionManager->AIActionSetBoolean(block, Key("pdf "), true);
@@ -147,9 +156,7 @@ SPErr SaveFile(const char* target) {
   sActionManager->AIActionSetBoolean(block, Key("smab"), false);
   sActionManager->AIActionSetString(block, Key("frmt"), "Adobe Illustrator Any Format Writer");
   sActionManager->AIActionSetString(block, Key("extn"), "ai");
-  error = sActionManager->PlayActionEvent("adobe_saveDocumentAs", kDialogOff, block);
-  sActionManager->AIDeleteActionParamValue(block);
-  return error;
+  return sActionManager->PlayActionEvent("adobe_saveDocumentAs", kDialogOff, block);
 }
 
 // The view of a bulk file is moved away while its text is laid out.
@@ -182,17 +189,30 @@ Outcome RunMainFlow(Run& run) {
   Require(sArt);
   Require(sLayer);
   Require(sActionManager);
+  // With no document open there is nothing to do; a bulk file is open by now, so
+  // there its absence is a failure.
+  AIDocumentHandle current = nullptr;
+  const AIErr noDocument = document.GetDocument(&current);
+  if (noDocument != kNoErr && noDocument != kNoDocumentErr) throw ai::Error(noDocument);
+  if (current == nullptr) {
+    if (!BulkMode()) return Outcome::kNone;
+    throw ai::Error(kUnsavedDocumentErr);
+  }
   bool legacy = false;
   run.cloud = document.IsCloudDocument() != 0;
   ai::FilePath file;
   ai::UnicodeString cloudName;
+  // A document whose file or cloud name the host cannot give, or whose file is gone,
+  // cannot be saved as its updated copy: that is a failed save, never no outcome.
   if (!run.cloud) {
-    if (document.GetDocumentFileSpecification(file) != kNoErr) return Outcome::kNone;
+    // The file path is filled by the host; without its suite it could not be given back.
+    Require(sAIFilePath);
+    if (AIErr error = document.GetDocumentFileSpecification(file)) throw ai::Error(error);
     legacy = HasLegacyText();
-    if (!legacy && !file.Exists(false)) return Outcome::kNone;
+    if (!legacy && !file.Exists(false)) throw ai::Error(kUnsavedDocumentErr);
     GetCPLogFileName(file.GetFullPath(false), run.logName);
   } else {
-    if (document.GetCloudDocumentName(cloudName) != kNoErr) return Outcome::kNone;
+    if (AIErr error = document.GetCloudDocumentName(cloudName)) throw ai::Error(error);
     ToField(cloudName, run.logName);
   }
 
@@ -220,8 +240,13 @@ Outcome RunMainFlow(Run& run) {
     run.target[0] = 0;
     return Outcome::kNoName;
   }
-  RelayoutTextProcess();
+  const AIErr relayout = RelayoutTextProcess();
   if (BulkMode()) RestoreView(view);
+  // Text the host did not lay out anew must not be saved as updated.
+  if (relayout != kNoErr) {
+    run.saveResult = relayout;
+    return Outcome::kSaveFailed;
+  }
 
   if (run.cloud) {
     run.saveResult = Require(sCloudDocument).SaveToCloud(ai::UnicodeString(run.target, kAIUTF8CharacterEncoding));

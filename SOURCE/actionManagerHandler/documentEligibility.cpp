@@ -25,6 +25,7 @@ SPErr CheckDocumentEligibility() {
     if (CheckCPComposition(name)) return kAlreadyUpdatedErr;
     return kNoErr;
   }
+  Require(sAIFilePath);  // the host fills the path; only its suite can give it back
   ai::FilePath file;
   if (document.GetDocumentFileSpecification(file) != kNoErr || !file.Exists(false)) return kUnsavedDocumentErr;
   if (file.GetFileExtension().caseCompare(ai::UnicodeString("ai", kAIPlatformCharacterEncoding)) != 0)

@@ -3,7 +3,9 @@
 #include "AIActionManager.h"
 #include "AIDocument.h"
 #include "common/Heap.h"
+#include "common/ParamBlock.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/ExceptionStatus.h"
 #include "textWalkers.h"
 
 namespace {
@@ -18,35 +20,55 @@ struct LayerFlags {
   ai::int16 visible;
 };
 
-void Move(AIReal horizontal) {
-  AIActionParamValueRef block = nullptr;
-  if (sActionManager->AINewActionParamValue(&block) != kNoErr || block == nullptr) return;
-  sActionManager->AIActionSetUnitReal(block, kHorizontalKey, kPixelUnit, horizontal);
-  sActionManager->AIActionSetUnitReal(block, kVerticalKey, kPixelUnit, 0.0);
-  sActionManager->AIActionSetBoolean(block, kVerticalKey, false);
-  sActionManager->PlayActionEvent(kMoveEvent, kDialogOff, block);
-  sActionManager->AIDeleteActionParamValue(block);
+AIErr Move(AIReal horizontal) {
+  ParamBlock block;
+  if (AIErr error = block.Make()) return error;
+  sActionManager->AIActionSetUnitReal(block.get(), kHorizontalKey, kPixelUnit, horizontal);
+  sActionManager->AIActionSetUnitReal(block.get(), kVerticalKey, kPixelUnit, 0.0);
+  sActionManager->AIActionSetBoolean(block.get(), kVerticalKey, false);
+  return sActionManager->PlayActionEvent(kMoveEvent, kDialogOff, block.get());
+}
+
+// The first failure of the pass is the one reported; later ones only add to it.
+void Note(AIErr* first, AIErr error) {
+  if (*first == kNoErr) *first = error;
 }
 
 // Calls visit(index, layer) for each layer below count, stopping at the first that
-// cannot be fetched.
+// cannot be fetched (noted as a failure).
 template <typename Visit>
-void ForEachLayer(ai::int32 count, Visit visit) {
+void ForEachLayer(ai::int32 count, AIErr* failure, Visit visit) {
   for (ai::int32 i = 0; i < count; ++i) {
     AILayerHandle layer = nullptr;
-    if (sLayer->GetNthLayer(i, &layer) != kNoErr || layer == nullptr) return;
+    AIErr error = sLayer->GetNthLayer(i, &layer);
+    if (error != kNoErr || layer == nullptr) {
+      Note(failure, error != kNoErr ? error : kBadParameterErr);
+      return;
+    }
     visit(i, layer);
   }
 }
 
-AIArtHandle RootOf(AILayerHandle layer) {
+AIArtHandle RootOf(AILayerHandle layer, AIErr* failure) {
   AIArtHandle root = nullptr;
-  return sArt->GetFirstArtOfLayer(layer, &root) == kNoErr ? root : nullptr;
+  AIErr error = sArt->GetFirstArtOfLayer(layer, &root);
+  if (error != kNoErr) Note(failure, error);
+  return error == kNoErr ? root : nullptr;
+}
+
+// Runs a walker, turning what it raises into a noted failure.
+template <typename Walk>
+void Guarded(AIErr* failure, Walk walk) {
+  try {
+    walk();
+  } catch (...) {
+    Note(failure, StatusOfCurrentException());
+  }
 }
 
 }  // namespace
 
-void RelayoutTextProcess() {
+AIErr RelayoutTextProcess() {
   const AIDocumentSuite& document = Require(sDocument);
   Require(sLayer);
   Require(sArt);
@@ -58,46 +80,59 @@ void RelayoutTextProcess() {
   ai::int32 position = 0;
   document.SyncDocument();
 
+  AIErr failure = kNoErr;
   ai::int32 layerCount = 0;
-  if (sLayer->CountLayers(&layerCount) != kNoErr || layerCount < 0) layerCount = 0;
-  // Without room to remember the layers' flags they are left alone: text on a
-  // hidden or locked layer then keeps its old layout, but no layer is changed for good.
+  if (AIErr error = sLayer->CountLayers(&layerCount)) Note(&failure, error);
+  if (layerCount < 0) layerCount = 0;
+  // Without room to remember the layers' flags they are left alone and the pass
+  // fails: text on a hidden or locked layer could not be laid out.
   LayerFlags* flags =
       layerCount > 0 ? static_cast<LayerFlags*>(HeapResize(nullptr, sizeof(LayerFlags) * layerCount)) : nullptr;
+  if (layerCount > 0 && flags == nullptr) Note(&failure, kOutOfMemoryErr);
 
-  ForEachLayer(layerCount, [&](ai::int32 i, AILayerHandle layer) {
-    if (flags != nullptr) {
+  // Layers already prepared; only they are set back.
+  ai::int32 prepared = 0;
+  if (failure == kNoErr) {
+    ForEachLayer(layerCount, &failure, [&](ai::int32 i, AILayerHandle layer) {
+      if (failure != kNoErr) return;
       AIBoolean visible = true, editable = true;
-      sLayer->GetLayerVisible(layer, &visible);
-      sLayer->GetLayerEditable(layer, &editable);
+      if (AIErr error = sLayer->GetLayerVisible(layer, &visible)) Note(&failure, error);
+      if (AIErr error = sLayer->GetLayerEditable(layer, &editable)) Note(&failure, error);
+      if (failure != kNoErr) return;
       flags[i] = LayerFlags{static_cast<ai::int16>(editable != 0), static_cast<ai::int16>(visible != 0)};
-      sLayer->SetLayerVisible(layer, true);
-      sLayer->SetLayerEditable(layer, true);
-    }
-    SelectTextProcess(RootOf(layer), &records, &recordCount, &position);
-  });
+      prepared = i + 1;
+      if (AIErr error = sLayer->SetLayerVisible(layer, true)) Note(&failure, error);
+      if (AIErr error = sLayer->SetLayerEditable(layer, true)) Note(&failure, error);
+      AIArtHandle root = RootOf(layer, &failure);
+      if (failure != kNoErr) return;
+      Guarded(&failure, [&] { SelectTextProcess(root, &records, &recordCount, &position); });
+    });
+  }
 
   document.RedrawDocument();
-  Move(1.0);
-  Move(-1.0);
+  // Moving a half-prepared selection would lay out only part of the text.
+  if (failure == kNoErr) Note(&failure, Move(1.0));
+  if (failure == kNoErr) Note(&failure, Move(-1.0));
   document.RedrawDocument();
 
   if (records != nullptr) {
     position = 0;
-    ForEachLayer(layerCount, [&](ai::int32, AILayerHandle layer) {
-      CorrectObjectProcess(RootOf(layer), records, recordCount, &position);
+    ForEachLayer(layerCount, &failure, [&](ai::int32, AILayerHandle layer) {
+      AIArtHandle root = RootOf(layer, &failure);
+      Guarded(&failure, [&] { CorrectObjectProcess(root, records, recordCount, &position); });
     });
     for (ai::int32 i = recordCount - 1; i >= 0; --i)
-      sArt->SetArtUserAttr(records[i].art, kLockAndHideMask, records[i].attr);
+      if (AIErr error = sArt->SetArtUserAttr(records[i].art, kLockAndHideMask, records[i].attr)) Note(&failure, error);
     HeapFree(records);
   }
 
   if (flags != nullptr) {
-    ForEachLayer(layerCount, [&](ai::int32 i, AILayerHandle layer) {
-      sLayer->SetLayerEditable(layer, flags[i].editable);
-      sLayer->SetLayerVisible(layer, flags[i].visible);
+    ForEachLayer(prepared, &failure, [&](ai::int32 i, AILayerHandle layer) {
+      if (AIErr error = sLayer->SetLayerEditable(layer, flags[i].editable)) Note(&failure, error);
+      if (AIErr error = sLayer->SetLayerVisible(layer, flags[i].visible)) Note(&failure, error);
     });
     HeapFree(flags);
   }
   document.RedrawDocument();
+  return failure;
 }

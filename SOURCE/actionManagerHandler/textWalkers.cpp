@@ -9,33 +9,43 @@ namespace {
 
 constexpr ATE::ATETextDOM::Unicode kIdeographicSpace = 0x3000;
 
-// A failed query answers "nothing": no type, no child, no sibling, no bits.
+// A query the host cannot answer leaves the walk without a true picture of the
+// document: it raises the host's status rather than guessing "nothing", so that a
+// document is never judged, or laid out, on half a walk.
+void Check(AIErr error) {
+  if (error != kNoErr) throw ai::Error(error);
+}
+
 short TypeOf(AIArtHandle art) {
   short type = kUnknownArt;
-  if (art == nullptr || sArt->GetArtType(art, &type) != kNoErr) return kUnknownArt;
+  if (art == nullptr) return kUnknownArt;
+  Check(sArt->GetArtType(art, &type));
   return type;
 }
 
 AIArtHandle FirstChild(AIArtHandle art) {
   AIArtHandle child = nullptr;
-  return sArt->GetArtFirstChild(art, &child) == kNoErr ? child : nullptr;
+  Check(sArt->GetArtFirstChild(art, &child));
+  return child;
 }
 
 AIArtHandle NextSibling(AIArtHandle art) {
   AIArtHandle sibling = nullptr;
-  return sArt->GetArtSibling(art, &sibling) == kNoErr ? sibling : nullptr;
+  Check(sArt->GetArtSibling(art, &sibling));
+  return sibling;
 }
 
 ai::int32 UserAttr(AIArtHandle art, ai::int32 mask) {
   ai::int32 bits = 0;
-  return sArt->GetArtUserAttr(art, mask, &bits) == kNoErr ? (bits & mask) : 0;
+  Check(sArt->GetArtUserAttr(art, mask, &bits));
+  return bits & mask;
 }
 
 // Kinds 0, 1 and 2 are the frames whose text is examined and laid out; the kind is
 // compared unsigned, so a negative one is another kind.
 bool IsProcessedFrame(AIArtHandle art) {
   AITextFrameType kind = kUnknownTextType;
-  if (Require(sAITextFrame).GetType(art, &kind) != kNoErr) return false;
+  Check(Require(sAITextFrame).GetType(art, &kind));
   return static_cast<ai::uint32>(kind) <= 2;
 }
 
@@ -44,8 +54,8 @@ void ForEachChild(AIArtHandle group, Visit visit) {
   for (AIArtHandle child = FirstChild(group); child != nullptr; child = NextSibling(child)) visit(child);
 }
 
-// The font key of the character the range is narrowed to, or null when the host
-// cannot say.
+// The font key of the character the range is narrowed to. A font the host cannot
+// name or describe could be a missing one, so its failure ends the check.
 AIFontKey FontKeyOf(ATE::ITextRange& character) {
   ATE::ICharFeatures local = character.GetUniqueLocalCharFeatures();
   ATE::ICharFeatures full = character.GetUniqueCharFeatures();
@@ -53,13 +63,13 @@ AIFontKey FontKeyOf(ATE::ITextRange& character) {
   ATE::IFont font = local.IsNull() ? ATE::IFont() : local.GetFont(&assigned);
   if (font.IsNull() && !full.IsNull()) font = full.GetFont(&assigned);
   AIFontKey key = nullptr;
-  if (Require(sAIFont).FontKeyFromFont(font.GetRef(), &key) != kNoErr) return nullptr;
+  Check(Require(sAIFont).FontKeyFromFont(font.GetRef(), &key));
   return key;
 }
 
 bool IsMissing(AIFontKey key) {
   AIFontStyle style{};
-  if (sAIFont->GetFontInfo(key, &style) != kNoErr) return false;
+  Check(sAIFont->GetFontInfo(key, &style));
   return style.fauxedInstalled != 0;
 }
 
@@ -68,7 +78,7 @@ void AddMissingFont(AIFontKey key, AIFontKey** list, ai::int32* count) {
     if ((*list)[i] == key) return;
   if (*count >= kMaxMissingFonts) return;
   AIFontKey* grown = GrowByOne(*list, *count);
-  if (grown == nullptr) return;  // out of memory: the list keeps what it has
+  if (grown == nullptr) throw ai::Error(kOutOfMemoryErr);  // an unlisted font would pass as installed
   *list = grown;
   grown[*count] = key;
   ++*count;
@@ -87,7 +97,7 @@ void CheckFrameFonts(AIArtHandle frame, AIFontKey** list, ai::int32* count) {
     range.GetContents(&unit, 1);
     if (unit <= 32 || unit == kIdeographicSpace) continue;
     AIFontKey key = FontKeyOf(range);
-    if (key != nullptr && IsMissing(key)) AddMissingFont(key, list, count);
+    if (IsMissing(key)) AddMissingFont(key, list, count);
   }
 }
 
@@ -128,20 +138,20 @@ void SelectTextProcess(AIArtHandle art, CP_OBJECT_STATUS** records, ai::int32* r
   if (art == nullptr) return;
   const ai::int32 bits = UserAttr(art, kLockAndHideMask);
   if (bits != 0) {
-    // Without a record the bits could not be given back: then they stay as they are.
+    // Without a record the bits could not be given back: they stay, and the walk
+    // ends, since the object's text could not be laid out.
     CP_OBJECT_STATUS* grown = GrowByOne(*records, *recordCount);
-    if (grown != nullptr) {
-      *records = grown;
-      grown[*recordCount] = CP_OBJECT_STATUS{art, bits, *position};
-      ++*recordCount;
-      sArt->SetArtUserAttr(art, kLockAndHideMask, 0);
-    }
+    if (grown == nullptr) throw ai::Error(kOutOfMemoryErr);
+    *records = grown;
+    grown[*recordCount] = CP_OBJECT_STATUS{art, bits, *position};
+    ++*recordCount;
+    Check(sArt->SetArtUserAttr(art, kLockAndHideMask, 0));
   }
   ++*position;
   switch (TypeOf(art)) {
     case kTextFrameArt:
       if (IsProcessedFrame(art)) {
-        sArt->SetArtUserAttr(art, kSelectionMask, kArtSelected);
+        Check(sArt->SetArtUserAttr(art, kSelectionMask, kArtSelected));
         return;
       }
       break;
@@ -151,7 +161,7 @@ void SelectTextProcess(AIArtHandle art, CP_OBJECT_STATUS** records, ai::int32* r
     default:
       break;
   }
-  sArt->SetArtUserAttr(art, kSelectionMask, 0);
+  Check(sArt->SetArtUserAttr(art, kSelectionMask, 0));
 }
 
 void CorrectObjectProcess(AIArtHandle art, CP_OBJECT_STATUS* records, ai::int32 recordCount, ai::int32* position) {

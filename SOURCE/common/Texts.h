@@ -39,12 +39,15 @@ enum class TextId {
   kConfirmSaveAs,
   kConfirmBulkUpdate,
   kNoApplicableFiles,
+  kFolderPathTooLong,
+  kFilesLeftOutPathTooLong,  // takes the number of files left out
   // Bulk update: refusals, their log lines and the summary. Each summary line takes its
   // counter's value.
   kAlertTrimArea,
   kLogTrimArea,
   kLogOpenCanceled,
   kLogOpenFailed,
+  kLogAlreadyOpen,  // a document the user has open is left as it is
   kSummaryHead,
   kSummaryFontErrors,
   kSummaryOpenErrors,

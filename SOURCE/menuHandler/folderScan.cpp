@@ -69,8 +69,10 @@ class FolderScan {
     return name.find(marker) != PathView::npos;
   }
 
+  // Only regular files: a FIFO or device named like a document would block or never
+  // end when it is inspected.
   bool Accepts(const platform::DirectoryEntry& entry) const {
-    return HasAIExtension(entry.name, entry.length, extensionRule_) && !Carries(entry, japaneseMarker_) &&
+    return entry.isRegularFile && HasAIExtension(entry.name, entry.length, extensionRule_) && !Carries(entry, japaneseMarker_) &&
            !Carries(entry, englishMarker_);
   }
 

@@ -60,6 +60,7 @@ SPErr SaveAsCommand() {
 
 SPErr BulkUpdateCommand(bool recursive) {
   const AIUserSuite& user = Require(sAIUser);
+  Require(sAIFilePath);  // the chooser fills a host path that only this suite gives back
   g->suppressAlerts = 0;
   g->recursive = recursive ? 1 : 0;
   ResetOutcomes();
@@ -69,18 +70,30 @@ SPErr BulkUpdateCommand(bool recursive) {
   const std::string folderPath = folder.GetFullPath(false).getInStdString(kAIUTF8CharacterEncoding);
 
   // The log lies in the folder. A folder whose log path the record cannot hold, or
-  // whose path the scan cannot take, is refused like a folder without files.
+  // whose path the scan cannot take, is refused with its own reason: it may well
+  // hold files.
   char logPath[sizeof(g->logFilePath)] = {0};
   PlatformPathChar scanFolder[kSpoolPathUnits] = {0};
-  const bool fits = MakeLogFilePath(folderPath.c_str(), logPath) &&
-                    platform::PathTextFromUTF8(folderPath.c_str(), scanFolder, kSpoolPathUnits);
+  if (!MakeLogFilePath(folderPath.c_str(), logPath) ||
+      !platform::PathTextFromUTF8(folderPath.c_str(), scanFolder, kSpoolPathUnits)) {
+    user.MessageAlert(HostText(Text(TextId::kFolderPathTooLong)));
+    return kNoErr;
+  }
 
   CP_SPOOL* list = nullptr;
   ai::int32 count = 0;
-  if (fits) GetDirectoryFileListProcess(scanFolder, &list, &count, g->recursive);
+  ai::int32 leftOut = 0;
+  GetDirectoryFileListProcess(scanFolder, &list, &count, g->recursive, &leftOut);
+  // Files the list cannot hold are named by number before anything else is asked;
+  // when nothing else is left that message is the whole answer.
+  if (leftOut > 0) {
+    char message[256];
+    if (FormatCountText(message, sizeof(message), TextId::kFilesLeftOutPathTooLong, leftOut))
+      user.MessageAlert(HostText(message));
+  }
   if (count == 0) {
     HeapFree(list);
-    user.MessageAlert(HostText(Text(TextId::kNoApplicableFiles)));
+    if (leftOut == 0) user.MessageAlert(HostText(Text(TextId::kNoApplicableFiles)));
     return kNoErr;
   }
 
@@ -108,7 +121,8 @@ SPErr goMenuItem(AIMenuMessage* message) {
   const bool bulk = item == g->bulkUpdateMenuItem;
   const bool bulkRecursive = item == g->bulkUpdateRecursiveMenuItem;
   if (item == nullptr || !(saveAs || bulk || bulkRecursive)) return kNoErr;
-  // Nothing else starts while a bulk update runs.
-  if (g->spoolCount != 0) return kNoErr;
+  // Nothing else starts while a bulk update runs, nor while it winds down to its
+  // summary (its counters are still to be shown).
+  if (g->spoolCount != 0 || g->spoolState != kSpoolIdle) return kNoErr;
   return saveAs ? SaveAsCommand() : BulkUpdateCommand(bulkRecursive);
 }

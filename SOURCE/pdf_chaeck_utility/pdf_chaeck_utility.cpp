@@ -1,12 +1,12 @@
 #include "pdf_chaeck_utility.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 
 #include "AISuiteVariables.h"
+#include "decimalNumber.h"
 #include "platform/FileReader.h"
 
 namespace {
@@ -41,6 +41,7 @@ constexpr char kCropBoxToken[] = "/CropBox";
 constexpr size_t kBleedBoxLength = sizeof(kBleedBoxToken) - 1;
 constexpr size_t kCropBoxLength = sizeof(kCropBoxToken) - 1;
 
+static_assert(kPDFBoxWindowBytes <= kDecimalNumberMaxChars, "every token of a box window must be readable");
 static_assert(kPDFOverlapBytes >= kLongestCreatorToken + 1 && kPDFOverlapBytes >= kPDFBoxWindowBytes,
               "a chunk's last position must see a whole token and a whole box window");
 
@@ -79,9 +80,7 @@ double LeadingNumber(const char* token, size_t length) {
     while (i < length && IsDigit(token[i])) ++i, ++digits;
   }
   if (digits == 0) return 0.0;
-  double value = 0.0;
-  std::from_chars_result result = std::from_chars(token + start, token + i, value, std::chars_format::fixed);
-  if (result.ec != std::errc() || !std::isfinite(value)) return 0.0;
+  double value = DecimalValue(token + start, i - start);
   return negative ? -value : value;
 }
 
@@ -316,10 +315,12 @@ void PDFHeaderScanner::Finish(PDF_CHECK_INFO* info) {
   if (bleedFound_) {
     ReadBoxNumbers(bleedWindow_, bleedWindowLength_, numbers);
     SetRect(&info->bleedBox, numbers);
+    info->hasBleedBox = true;
   }
   if (cropFound_) {
     ReadBoxNumbers(cropWindow_, cropWindowLength_, numbers);
     SetRect(&info->cropBox, numbers);
+    info->hasCropBox = true;
   }
 }
 
@@ -344,6 +345,7 @@ void PDFGetInformation(const PlatformPathChar* path, PDF_CHECK_INFO* info) {
 
 bool PDFIncludesTrimArea(const PDF_CHECK_INFO* info) {
   if (info == nullptr || info->creatorMajor < 1 || info->creatorMajor > 13) return false;
+  if (!info->hasBleedBox || !info->hasCropBox) return false;
   const AIReal bleed[4] = {info->bleedBox.left, info->bleedBox.top, info->bleedBox.right, info->bleedBox.bottom};
   const AIReal crop[4] = {info->cropBox.left, info->cropBox.top, info->cropBox.right, info->cropBox.bottom};
   for (int i = 0; i < 4; ++i)

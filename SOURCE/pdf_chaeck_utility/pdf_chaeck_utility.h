@@ -17,6 +17,8 @@ struct PDF_CHECK_INFO {
   ai::int32 creatorKind;   // the Photoshop marker that came first (kCreator...), else 0
   AIRealRect bleedBox;     // the last entry's four numbers in file order, else zeros
   AIRealRect cropBox;
+  bool hasBleedBox;        // a "/BleedBox" entry was found
+  bool hasCropBox;         // a "/CropBox" entry was found
 };
 
 constexpr ai::int32 kCreatorNotPhotoshop = 0;
@@ -35,7 +37,9 @@ constexpr size_t kPDFOverlapBytes = kPDFBoxWindowBytes;  // kept from one chunk 
 void PDFGetInformation(const PlatformPathChar* path, PDF_CHECK_INFO* info);
 
 // A file made by version 1 to 13 whose bleed and crop boxes differ by more than 1.0 in
-// any of the four numbers: it still holds a trim area and is not to be opened.
+// any of the four numbers: it still holds a trim area and is not to be opened. Both
+// boxes must stand in the file: a file without a crop box has, by PDF rules, its media
+// box as crop area, and those files (common from versions 12 and 13) hold no trim area.
 bool PDFIncludesTrimArea(const PDF_CHECK_INFO* info);
 
 // The scan itself, fed a file's bytes front to back in pieces of any size. It holds one

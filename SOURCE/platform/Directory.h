@@ -23,10 +23,15 @@ struct DirectoryEntry {
   const PlatformPathChar* name;  // valid until the next call of Next
   size_t length;                 // in path characters
   bool isFolder;                 // as the platform reports the entry itself; links are not followed
+  bool isRegularFile;            // a regular file, or a link to one; never a device, pipe or socket
 };
 
 // The entries of one open folder in the order the file system gives them, "." and
 // ".." included where the platform lists them.
+// Every realisation guarantees: isFolder never follows a link or junction, and
+// isRegularFile is true only for what can be read to its end as plain bytes (a
+// regular file, reached directly or through a link), so nothing a scan lists can
+// block or never end when it is read.
 class DirectoryListing {
  public:
   virtual ~DirectoryListing() = default;

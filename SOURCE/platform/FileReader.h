@@ -9,20 +9,25 @@
 
 namespace platform {
 
+// Every realisation guarantees: opening never blocks (a FIFO, a device), only a
+// regular file (reached directly or through a link) counts as open, and reading stops
+// at the size the file had when it was opened, so no read goes on for ever.
 class FileReader {
  public:
-  // Opens an existing file for reading; Windows opens it without sharing.
+  // Opens an existing regular file for reading; Windows opens it without sharing.
   explicit FileReader(const PlatformPathChar* path);
   ~FileReader();
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
 
   bool IsOpen() const;
-  // Up to size bytes into buffer; 0 at the end of the file or when reading fails.
+  // Up to size bytes into buffer; 0 at the end of the file (as its size was at the
+  // opening) or when reading fails.
   size_t Read(char* buffer, size_t size);
 
  private:
   std::intptr_t handle_;  // the platform's file handle or descriptor
+  std::uint64_t left_ = 0;  // bytes still to read of the size found at the opening
 };
 
 }  // namespace platform

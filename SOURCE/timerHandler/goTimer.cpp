@@ -1,4 +1,6 @@
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "AIActionManager.h"
 #include "AIDocument.h"
@@ -9,6 +11,7 @@
 #include "actionManagerHandler/activityLog.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
+#include "common/ParamBlock.h"
 #include "common/Texts.h"
 #include "menuHandler/folderScan.h"
 #include "pdf_chaeck_utility/pdf_chaeck_utility.h"
@@ -29,30 +32,52 @@ constexpr size_t kField = 512;
 // this many ticks, so that one file cannot stall the run.
 constexpr int kMaxTicksWaitingForDocument = 30;
 int gTicksWaitingForDocument = 0;
+// A run whose steps fail this many ticks in a row (a suite the host does not lend,
+// a host that refuses every call) is ended, so that it never hangs unseen.
+constexpr int kMaxStalledTicks = 30;
+int gStalledTicks = 0;
+// The document the run opened for the current file: only it may be closed.
+AIDocumentHandle gOpenedDocument = nullptr;
 
 ai::UnicodeString HostText(const char* shiftJis) { return ai::UnicodeString(shiftJis, kAIJapaneseCharacterEncoding); }
 
-ai::UnicodeString EntryPath(const CP_SPOOL& entry) {
+std::string EntryUTF8(const CP_SPOOL& entry) {
   char utf8[kScanPathUnits * 3] = {0};
   platform::UTF8FromPathText(entry.path, utf8, sizeof(utf8));
-  return ai::UnicodeString(utf8, kAIUTF8CharacterEncoding);
+  return utf8;
 }
 
-void LogEntry(TextId text) {
+ai::UnicodeString EntryPath(const CP_SPOOL& entry) {
+  return ai::UnicodeString(EntryUTF8(entry).c_str(), kAIUTF8CharacterEncoding);
+}
+
+// Logs a file of the list. The host names it as it names documents; when it cannot
+// (no File Path suite, a path it refuses, bytes that are not UTF-8) the entry itself
+// gives the name, so that no counted file goes unlogged.
+void LogEntry(const CP_SPOOL& entry, TextId text) {
   char logName[kField] = {0};
   try {
     ai::FilePath file;
-    file.Set(EntryPath(g->spool[0]), true);
+    file.Set(EntryPath(entry), true);
     GetCPLogFileName(file.GetFullPath(false), logName);
   } catch (...) {
     logName[0] = 0;
   }
+  if (logName[0] == 0) LogNameFromPath(EntryUTF8(entry).c_str(), logName);
   WriteDebugMessage(g->logFilePath, logName, "", Text(text));
 }
 
 void DropEntry() {
   --g->spoolCount;
   if (g->spoolCount > 0) std::memmove(&g->spool[0], &g->spool[1], sizeof(CP_SPOOL) * g->spoolCount);
+}
+
+// Every entry still in the list gets the outcome: a log line and its counter.
+void GiveRemainingOutcome(TextId text, ai::int32 PluginGlobals::*counter) {
+  for (ai::int32 i = 0; i < g->spoolCount; ++i) {
+    LogEntry(g->spool[i], text);
+    ++(g->*counter);
+  }
 }
 
 void ShowSummary() {
@@ -74,7 +99,13 @@ void ShowSummary() {
     char formatted[128];
     if (FormatCountText(formatted, sizeof(formatted), line.text, value)) AppendText(summary, sizeof(summary), formatted);
   }
-  if (sAIUser != nullptr) sAIUser->MessageAlert(HostText(summary));
+  if (sAIUser != nullptr) {
+    try {
+      sAIUser->MessageAlert(HostText(summary));
+    } catch (...) {
+      // The run is over all the same; the log holds every outcome.
+    }
+  }
 }
 
 void FinishRun() {
@@ -83,31 +114,84 @@ void FinishRun() {
   ShowSummary();
 }
 
-SPErr PlayOpen(const CP_SPOOL& entry) {
-  AIActionParamValueRef block = nullptr;
-  SPErr error = sActionManager->AINewActionParamValue(&block);
-  if (error != kNoErr || block == nullptr) return error != kNoErr ? error : kOutOfMemoryErr;
-  sActionManager->AIActionSetStringUS(block, kNameKey, EntryPath(entry));
-  sActionManager->AIActionSetInteger(block, kColorKey, 2);
-  error = sActionManager->PlayActionEvent("adobe_openDocument", kDialogOff, block);
-  sActionManager->AIDeleteActionParamValue(block);
-  return error;
+// The documents open now, to tell a document the open event made from one the user
+// already had open (which the event only brings to the front).
+std::set<AIDocumentHandle> OpenDocuments() {
+  const AIDocumentListSuite& list = Require(sDocumentList);
+  ai::int32 count = 0;
+  if (AIErr error = list.Count(&count)) throw ai::Error(error);
+  std::set<AIDocumentHandle> open;
+  for (ai::int32 i = 0; i < count; ++i) {
+    AIDocumentHandle document = nullptr;
+    if (AIErr error = list.GetNthDocument(&document, i)) throw ai::Error(error);
+    open.insert(document);
+  }
+  return open;
 }
 
-void OpenStep() {
-  if (g->spoolCount != 0 && ProgressWindow::IsOpen() && ProgressWindow::IsAborted()) {
-    g->canceledCount += g->spoolCount;
-    StopSpool();
+// Closes, unsaved, the document the run opened for the current file, if it is still
+// open; a document the run did not open is never touched. Without the Document suite
+// its changes cannot be dropped, but a document the run only opened has none.
+void CloseOpenedDocument() {
+  AIDocumentHandle opened = gOpenedDocument;
+  gOpenedDocument = nullptr;
+  if (opened == nullptr || sDocumentList == nullptr) return;
+  std::set<AIDocumentHandle> open;
+  try {
+    open = OpenDocuments();
+  } catch (...) {
+    return;
   }
+  if (open.count(opened) == 0) return;
+  AIDocumentHandle current = nullptr;
+  if (sDocument != nullptr && sDocument->GetDocument(&current) == kNoErr && current == opened)
+    sDocument->SetDocumentModified(false);
+  sDocumentList->Close(opened);
+}
+
+// The user's Abort: an opened file is closed unsaved and, like every file not yet
+// done, counted and logged as canceled; the summary follows at once.
+void AbortRun() {
+  if (g->spoolState == kSpoolOpened) CloseOpenedDocument();
+  GiveRemainingOutcome(TextId::kLogOpenCanceled, &PluginGlobals::canceledCount);
+  g->spoolCount = 0;
+  FinishRun();
+}
+
+// A run that cannot move on: the opened file failed to save, the files not yet
+// opened failed to open; each is counted and logged so, and the summary follows.
+void GiveUpRun() {
+  if (g->spoolState == kSpoolOpened && g->spoolCount > 0) {
+    CloseOpenedDocument();
+    LogEntry(g->spool[0], TextId::kLogSaveFailed);
+    ++g->saveErrorCount;
+    DropEntry();
+  }
+  GiveRemainingOutcome(TextId::kLogOpenFailed, &PluginGlobals::openErrorCount);
+  g->spoolCount = 0;
+  FinishRun();
+}
+
+SPErr PlayOpen(const CP_SPOOL& entry) {
+  ParamBlock block;
+  if (SPErr error = block.Make()) return error;
+  sActionManager->AIActionSetStringUS(block.get(), kNameKey, EntryPath(entry));
+  sActionManager->AIActionSetInteger(block.get(), kColorKey, 2);
+  return sActionManager->PlayActionEvent("adobe_openDocument", kDialogOff, block.get());
+}
+
+// One file: refused, opened, or failed to open.
+void OpenStep() {
   if (g->spoolCount == 0) {
     FinishRun();
     return;
   }
+  Require(sActionManager);
   PDF_CHECK_INFO info;
   PDFGetInformation(g->spool[0].path, &info);
   if (PDFIncludesTrimArea(&info)) {
     if (sAIUser != nullptr) sAIUser->MessageAlert(HostText(Text(TextId::kAlertTrimArea)));
-    LogEntry(TextId::kLogTrimArea);
+    LogEntry(g->spool[0], TextId::kLogTrimArea);
     ++g->openErrorCount;
     DropEntry();
     return;
@@ -115,6 +199,7 @@ void OpenStep() {
   const double done = static_cast<double>(g->spoolTotal - g->spoolCount) / g->spoolTotal * 100.0 + 0.5;
   ProgressWindow::SetProgressPercent(static_cast<ai::int32>(done));
 
+  const std::set<AIDocumentHandle> openBefore = OpenDocuments();
   SPErr error;
   try {
     error = PlayOpen(g->spool[0]);
@@ -122,54 +207,67 @@ void OpenStep() {
     error = StatusOfCurrentException();
   }
   if (error == kNoErr) {
+    AIDocumentHandle current = nullptr;
+    if (Require(sDocument).GetDocument(&current) == kNoErr && current != nullptr && openBefore.count(current) != 0) {
+      // The user has this file open, perhaps with unsaved changes: saving or closing
+      // it here would take their work away. It stays as it is.
+      LogEntry(g->spool[0], TextId::kLogAlreadyOpen);
+      ++g->openErrorCount;
+      DropEntry();
+      return;
+    }
+    gOpenedDocument = current;
     g->spoolState = kSpoolOpened;
     gTicksWaitingForDocument = 0;
     return;
   }
   if (error == kCanceledErr) {
-    LogEntry(TextId::kLogOpenCanceled);
+    LogEntry(g->spool[0], TextId::kLogOpenCanceled);
     ++g->canceledCount;
   } else {
-    LogEntry(TextId::kLogOpenFailed);
+    LogEntry(g->spool[0], TextId::kLogOpenFailed);
     ++g->openErrorCount;
   }
   DropEntry();
 }
 
 void NextFile() {
+  gOpenedDocument = nullptr;
   if (g->abortRequested) {
-    g->canceledCount += g->spoolCount;
+    g->spoolCount = g->spoolCount > 0 ? g->spoolCount - 1 : 0;
+    if (g->spoolCount > 0) std::memmove(&g->spool[0], &g->spool[1], sizeof(CP_SPOOL) * g->spoolCount);
+    GiveRemainingOutcome(TextId::kLogOpenCanceled, &PluginGlobals::canceledCount);
     StopSpool();
-  } else if (g->spoolCount > 0) {
-    std::memmove(&g->spool[0], &g->spool[1], sizeof(CP_SPOOL) * g->spoolCount);
+  } else {
+    DropEntry();
   }
   g->spoolState = kSpoolOpenNext;
 }
 
 void SaveStep() {
+  const AIDocumentSuite& document = Require(sDocument);
+  Require(sActionManager);
   AIDocumentHandle current = nullptr;
-  if (sDocument->GetDocument(&current) != kNoErr || current == nullptr) {
+  if (document.GetDocument(&current) != kNoErr || current == nullptr) {
     if (++gTicksWaitingForDocument < kMaxTicksWaitingForDocument) return;
-    LogEntry(TextId::kLogOpenFailed);
+    LogEntry(g->spool[0], TextId::kLogOpenFailed);
     ++g->openErrorCount;
-    --g->spoolCount;
     NextFile();
     return;
   }
+  // The opened document must be the one saved; if the opening made none known,
+  // the current one is it.
+  if (gOpenedDocument == nullptr) gOpenedDocument = current;
   g->actionMode = kActionModeBulkSave;
   sActionManager->PlayActionEvent(kKestruneInsideCommand, kDialogOff, nullptr);
   if (g->actionMode != kActionModeNone) {
     // The save command never ran (the host could not play it): the file still gets
     // its outcome, and its document does not stay open behind the run.
     g->actionMode = kActionModeNone;
-    LogEntry(TextId::kLogSaveFailed);
+    LogEntry(g->spool[0], TextId::kLogSaveFailed);
     ++g->saveErrorCount;
-    if (sDocument->GetDocument(&current) == kNoErr && current != nullptr && sDocumentList != nullptr) {
-      sDocument->SetDocumentModified(false);
-      sDocumentList->Close(current);
-    }
+    CloseOpenedDocument();
   }
-  --g->spoolCount;
   NextFile();
 }
 
@@ -181,25 +279,43 @@ void StopSpool() {
   g->spoolCount = 0;
   g->spoolState = kSpoolIdle;
   g->logFilePath[0] = 0;
+  gOpenedDocument = nullptr;
+  gStalledTicks = 0;
   ProgressWindow::Close();
 }
 
 SPErr goTimer(AITimerMessage* message) {
   if (message->timer != g->bulkTimer || g->timerBusy != 0) return kNoErr;
+  if (g->spoolState != kSpoolOpenNext && g->spoolState != kSpoolOpened) return kNoErr;
   g->timerBusy = 1;
+  const ai::int32 stateBefore = g->spoolState;
+  const ai::int32 countBefore = g->spoolCount;
+  const int waitingBefore = gTicksWaitingForDocument;
+  bool failed = false;
   try {
-    if (g->spoolState == kSpoolOpenNext || g->spoolState == kSpoolOpened) {
-      Require(sDocument);
-      Require(sActionManager);
-      if (g->spoolState == kSpoolOpenNext) {
-        OpenStep();
-      } else {
-        SaveStep();
-      }
+    // The user's Abort comes first on every tick, whatever the step would do.
+    if (ProgressWindow::IsOpen() && ProgressWindow::IsAborted()) {
+      AbortRun();
+    } else if (g->spoolState == kSpoolOpenNext) {
+      OpenStep();
+    } else {
+      SaveStep();
     }
   } catch (...) {
-    // A host that cannot lend what a step needs: the run stays where it is and the
-    // next tick tries again.
+    failed = true;
+  }
+  const bool moved = g->spoolState != stateBefore || g->spoolCount != countBefore ||
+                     gTicksWaitingForDocument != waitingBefore;
+  if (failed && !moved && g->spoolState != kSpoolIdle) {
+    if (++gStalledTicks >= kMaxStalledTicks) {
+      try {
+        GiveUpRun();
+      } catch (...) {
+        StopSpool();
+      }
+    }
+  } else {
+    gStalledTicks = 0;
   }
   g->timerBusy = 0;
   return kNoErr;

@@ -8,16 +8,16 @@
 #include <regex>
 #include <sstream>
 
-#include "Actions.h"
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Documents.h"
-#include "Memory.h"
-#include "Menus.h"
-#include "Samples.h"
+#include "suites/Actions.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
+#include "suites/Memory.h"
+#include "suites/Menus.h"
+#include "documents/Samples.h"
 #include "PluginDocumentTest.h"
-#include "Timers.h"
-#include "UserInterface.h"
+#include "suites/Timers.h"
+#include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using nlohmann::json;
@@ -95,14 +95,15 @@ TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
       << lines[0];
 }
 
-TEST_F(BulkUpdateTest, ASummaryOfTheHeadAlone) {
+TEST_F(BulkUpdateTest, AFileGoneOnceOpenedIsAFailedSave) {
   std::string source = Write("gone.ai", Model(json::array({Frame("Hi")})));
   ChooseBulk();
   Tick();  // opened
-  std::filesystem::remove(source);  // the file is gone when its turn comes: no outcome at all
+  std::filesystem::remove(source);  // the file is gone when its turn comes: it still gets an outcome
   RunToSummary();
-  EXPECT_EQ(Summary(), "Bulk update completed.");
+  EXPECT_EQ(Summary(), "Bulk update completed.\rSave error : 1 files");
   EXPECT_TRUE(docs().open().empty());
+  EXPECT_NE(Log().find("\"gone.ai\",\"\",\"Error: Could not save document.\""), std::string::npos) << Log();
 }
 
 TEST_F(BulkUpdateTest, ProgressBarBeforeEachOpening) {
@@ -203,12 +204,14 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   Tick();  // opens the first file
   ASSERT_EQ(globals().spoolState, kSpoolOpened);
   raise(SIGINT);  // Ctrl-C: the window's Abort
-  Tick();  // that file is saved all the same
-  EXPECT_EQ(globals().successCount, 1);
-  Tick();  // the abort takes effect before the next opening
+  Tick();  // taken at once: the open file is closed unsaved
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(globals().spoolState, kSpoolIdle);
-  EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 9 files\rUpdate successful : 1 files");
+  EXPECT_EQ(globals().successCount, 0);
+  EXPECT_TRUE(docs().open().empty());
+  EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 10 files");
+  auto lines = Lines(Log(), "\r\n");
+  EXPECT_EQ(lines.size(), 10u) << "every canceled file has its line";
   struct sigaction now {};
   sigaction(SIGINT, nullptr, &now);
   EXPECT_EQ(now.sa_handler, SIG_DFL) << "Ctrl-C is given back when the window closes";

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "Actions.h"
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Menus.h"
-#include "Notifiers.h"
+#include "suites/Actions.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "suites/Menus.h"
+#include "suites/Notifiers.h"
 #include "PluginDocumentTest.h"
 
 using nlohmann::json;

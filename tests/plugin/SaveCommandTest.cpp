@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "Actions.h"
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Documents.h"
-#include "Menus.h"
+#include "suites/Actions.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
+#include "suites/Menus.h"
 #include "PluginDocumentTest.h"
-#include "UserInterface.h"
+#include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using nlohmann::json;
@@ -40,7 +40,7 @@ class SaveCommandTest : public PluginDocumentTest {
 };
 
 TEST_F(SaveCommandTest, HostPlayedStepSavesAnEligibleDocument) {
-  std::string source = Write("flyer.ai", Model({Layer({Frame("Hello"), Frame("World")})}));
+  std::string source = Write("flyer.ai", Model(json::array({Layer(json::array({Frame("Hello"), Frame("World")}))})));
   const std::string sourceBytes = testing_support::ReadFile(source);
   Open(source);
   EXPECT_EQ(PlayRecordedStep(), kNoErr);
@@ -72,18 +72,18 @@ TEST_F(SaveCommandTest, HostPlayedStepResultCodes) {
     AIErr expected;
     const char* alert;  // the entry point's error alert, if any
   };
-  const json text = Model({Layer({Frame("Hi")})});
+  const json text = Model(json::array({Layer(json::array({Frame("Hi")}))}));
   const Case cases[] = {
       {"poster.eps", text, kNExt, "Error=4e457874, txEN (caller : Action Manager, selector : Do Action)"},
       {"poster.AI", text, kNoErr, nullptr},
       {"flyer[CP_updated_Ai28.1.0].ai", text, kPrCP, "Error=50724350, PCrP (caller : Action Manager, selector : Do Action)"},
-      {"fonts.ai", Model({Layer({Frame("Hi", "Missing Font")})}), kMiFn,
+      {"fonts.ai", Model(json::array({Layer(json::array({Frame("Hi", "Missing Font")}))})), kMiFn,
        "Error=4d69466e, nFiM (caller : Action Manager, selector : Do Action)"},
-      {"both.ai", Model({Layer({Frame("Hi", "Missing Font"), json{{"type", "legacyText"}}})}), kMiFn, nullptr},
-      {"legacy.ai", Model({Layer({Frame("Hi"), json{{"type", "legacyText"}}})}), kNoTx, nullptr},
-      {"empty.ai", Model({Layer({json{{"type", "path"}}})}), kNoTx, nullptr},
-      {"otherkind.ai", Model({Layer({Frame("Hi", "Sans", 5)})}), kNoTx, nullptr},
-      {"blanks.ai", Model({Layer({Frame(" \t\u3000", "Missing Font")})}), kNoErr, nullptr},
+      {"both.ai", Model(json::array({Layer(json::array({Frame("Hi", "Missing Font"), json{{"type", "legacyText"}}}))})), kMiFn, nullptr},
+      {"legacy.ai", Model(json::array({Layer(json::array({Frame("Hi"), json{{"type", "legacyText"}}}))})), kNoTx, nullptr},
+      {"empty.ai", Model(json::array({Layer(json::array({json{{"type", "path"}}}))})), kNoTx, nullptr},
+      {"otherkind.ai", Model(json::array({Layer(json::array({Frame("Hi", "Sans", 5)}))})), kNoTx, nullptr},
+      {"blanks.ai", Model(json::array({Layer(json::array({Frame(" \t\u3000", "Missing Font")}))})), kNoErr, nullptr},
   };
   for (const Case& c : cases) {
     host().ui().ClearDialogs();
@@ -107,7 +107,7 @@ TEST_F(SaveCommandTest, HostPlayedStepWithoutASavedDocument) {
   EXPECT_TRUE(host().ui().dialogs().empty());
   docs().New();
   EXPECT_EQ(PlayRecordedStep(), kUnDC) << "never saved";
-  std::string gone = Write("gone.ai", Model({Layer({Frame("Hi")})}));
+  std::string gone = Write("gone.ai", Model(json::array({Layer(json::array({Frame("Hi")}))})));
   Open(gone);
   std::filesystem::remove(gone);
   EXPECT_EQ(PlayRecordedStep(), kUnDC) << "its file no longer exists";
@@ -115,7 +115,7 @@ TEST_F(SaveCommandTest, HostPlayedStepWithoutASavedDocument) {
 }
 
 TEST_F(SaveCommandTest, CanceledAndFailedSaves) {
-  Open(Write("flyer.ai", Model({Layer({Frame("Hi")})})));
+  Open(Write("flyer.ai", Model(json::array({Layer(json::array({Frame("Hi")}))}))));
   host().faults().Inject("play:adobe_saveDocumentAs", kCanceledErr);
   EXPECT_EQ(PlayRecordedStep(), kCanceledErr);
   EXPECT_TRUE(host().ui().dialogs().empty()) << "a cancel is the user's own doing";
@@ -129,7 +129,7 @@ TEST_F(SaveCommandTest, CanceledAndFailedSaves) {
 }
 
 TEST_F(SaveCommandTest, NamesTheSecondCopyWithACounter) {
-  std::string source = Write("flyer.ai", Model({Layer({Frame("Hi")})}));
+  std::string source = Write("flyer.ai", Model(json::array({Layer(json::array({Frame("Hi")}))})));
   Open(source);
   EXPECT_EQ(PlayRecordedStep(), kNoErr);
   docs().Close(docs().current());
@@ -139,7 +139,7 @@ TEST_F(SaveCommandTest, NamesTheSecondCopyWithACounter) {
 }
 
 TEST_F(SaveCommandTest, NoFreeNameLeavesTheTextUntouched) {
-  std::string source = Write("flyer.ai", Model({Layer({Frame("Hi")})}));
+  std::string source = Write("flyer.ai", Model(json::array({Layer(json::array({Frame("Hi")}))})));
   testing_support::WriteFile(Updated("flyer"), "x");
   for (int n = 1; n <= 99; ++n)
     testing_support::WriteFile(folder_ + "/flyer[CP_updated_Ai28.1.0](" + std::to_string(n) + ").ai", "x");
@@ -167,7 +167,8 @@ TEST_F(SaveCommandTest, RestoresLayersAndObjectsAroundTheNewLayout) {
   json otherKind = Frame("D", "Sans", 7);
   otherKind["selected"] = true;
   json path = {{"type", "path"}, {"selected", true}, {"position", {3, 4}}};
-  json model = Model({Layer({lockedGroupInHiddenGroup, lockedFrame}), Layer({hiddenFrame, otherKind, path}, false, false)});
+  json model = Model(json::array({Layer(json::array({lockedGroupInHiddenGroup, lockedFrame})),
+                                  Layer(json::array({hiddenFrame, otherKind, path}), false, false)}));
   std::string source = Write("layers.ai", model);
   simhost::Document* document = Open(source);
   EXPECT_EQ(PlayRecordedStep(), kNoErr);
@@ -202,7 +203,7 @@ TEST_F(SaveCommandTest, RestoresLayersAndObjectsAroundTheNewLayout) {
 }
 
 TEST_F(SaveCommandTest, AFailingTextEngineGivesOneOutcome) {
-  Open(Write("flyer.ai", Model({Layer({Frame("Hello")})})));
+  Open(Write("flyer.ai", Model(json::array({Layer(json::array({Frame("Hello")}))}))));
   host().faults().Inject("TextRangeSuite.GetSize", kBadParameterErr);
   AIErr result = PlayRecordedStep();
   EXPECT_NE(result, kNoErr);
@@ -217,7 +218,7 @@ TEST_F(SaveCommandTest, AFailingTextEngineGivesOneOutcome) {
 TEST_F(SaveCommandTest, SavesACloudDocumentToTheCloud) {
   std::filesystem::create_directories(docs().cloudFolder);
   std::string problem;
-  auto document = simhost::DocumentFromModel(Model({Layer({Frame("Hi")})}), docs().fonts(), "24.0.0", &problem);
+  auto document = simhost::DocumentFromModel(Model(json::array({Layer(json::array({Frame("Hi")}))})), docs().fonts(), "24.0.0", &problem);
   ASSERT_TRUE(document);
   ASSERT_EQ(simhost::WriteDocumentFile(docs().cloudFolder + "/brochure.aic", *document), kNoErr);
   ASSERT_EQ(docs().OpenCloud("brochure.aic"), kNoErr);

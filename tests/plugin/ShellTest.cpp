@@ -2,14 +2,14 @@
 // binary as the host drives it.
 #include <gtest/gtest.h>
 
-#include "Actions.h"
-#include "Encoding.h"
-#include "Memory.h"
-#include "Menus.h"
-#include "Notifiers.h"
+#include "suites/Actions.h"
+#include "suites/Encoding.h"
+#include "suites/Memory.h"
+#include "suites/Menus.h"
+#include "suites/Notifiers.h"
 #include "TestHost.h"
-#include "Timers.h"
-#include "UserInterface.h"
+#include "suites/Timers.h"
+#include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 using simhost::DialogKind;

@@ -7,7 +7,7 @@
 #include "AIActionManager.h"
 #include "AIArt.h"
 #include "AINotifier.h"
-#include "DocumentFile.h"
+#include "documents/DocumentFile.h"
 #include "DocumentFixture.h"
 
 namespace documents_test {

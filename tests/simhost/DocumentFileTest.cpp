@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "DocumentFile.h"
+#include "documents/DocumentFile.h"
 #include "DocumentFixture.h"
-#include "Fonts.h"
+#include "documents/Fonts.h"
 
 namespace documents_test {
 namespace {

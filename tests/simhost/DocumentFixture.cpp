@@ -1,6 +1,6 @@
 #include "DocumentFixture.h"
 
-#include "DocumentFile.h"
+#include "documents/DocumentFile.h"
 
 namespace documents_test {
 

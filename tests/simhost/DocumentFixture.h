@@ -10,11 +10,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Actions.h"
-#include "DocumentModel.h"
-#include "Documents.h"
-#include "Host.h"
-#include "Notifiers.h"
+#include "suites/Actions.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
+#include "core/Host.h"
+#include "suites/Notifiers.h"
 #include "TestHost.h"
 
 namespace documents_test {

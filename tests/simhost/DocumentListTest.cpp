@@ -6,9 +6,9 @@
 #include "AIDocumentList.h"
 #include "AIDocumentView.h"
 #include "AINotifier.h"
-#include "DocumentFile.h"
+#include "documents/DocumentFile.h"
 #include "DocumentFixture.h"
-#include "UserInterface.h"
+#include "suites/UserInterface.h"
 
 namespace documents_test {
 namespace {

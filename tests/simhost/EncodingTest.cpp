@@ -1,7 +1,7 @@
 // The host's character encodings.
 #include <gtest/gtest.h>
 
-#include "Encoding.h"
+#include "suites/Encoding.h"
 
 namespace {
 

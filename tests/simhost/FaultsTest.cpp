@@ -1,4 +1,4 @@
-#include "Faults.h"
+#include "core/Faults.h"
 
 #include <gtest/gtest.h>
 

@@ -86,6 +86,20 @@ TEST_F(ProgramSaveAndBulkTest, BulkUpdateRunsToItsSummary) {
   EXPECT_NE(flat.out.find("(2 files)"), std::string::npos) << flat.out;
 }
 
+// The program's fault injection reaches the plug-in's failure paths: a host that
+// cannot move the text, or that withholds a suite in the middle of a bulk update.
+TEST_F(ProgramSaveAndBulkTest, HostFailuresEndAsFailuresNotSuccesses) {
+  ProgramRun played = Run("--fail play:adobe_move=Hst! play " + Quote(Samples() + "/subfolder/brochure.ai"));
+  EXPECT_EQ(played.exitStatus, 0) << played.err;
+  EXPECT_NE(played.out.find("KESTRUNE_SAVEAS returned Hst! 0x48737421\n"), std::string::npos) << played.out;
+  EXPECT_EQ(played.out.find("Save as operation completed"), std::string::npos) << played.out;
+
+  ProgramRun bulk = Run("--yes --fail \"acquire:AI Action Manager Suite\" bulk-update " + Quote(Samples() + "/subfolder"));
+  EXPECT_EQ(bulk.exitStatus, 0) << bulk.err;
+  EXPECT_NE(bulk.out.find("[message] Bulk update completed."), std::string::npos) << bulk.out;
+  EXPECT_NE(bulk.out.find("Open error : 2 files"), std::string::npos) << bulk.out;
+}
+
 TEST_F(ProgramSaveAndBulkTest, BulkUpdateThatDoesNotRun) {
   ProgramRun declined = Run("--no bulk-update " + Quote(Samples()));
   EXPECT_EQ(declined.exitStatus, 1);

@@ -5,9 +5,9 @@
 #include <map>
 #include <set>
 
-#include "DocumentFile.h"
+#include "documents/DocumentFile.h"
 #include "DocumentFixture.h"
-#include "Samples.h"
+#include "documents/Samples.h"
 
 namespace documents_test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "Host.h"
+#include "core/Host.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace testing_support {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "DocumentFile.h"
-#include "DocumentModel.h"
-#include "Menus.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
+#include "suites/Menus.h"
 
 using nlohmann::json;
 

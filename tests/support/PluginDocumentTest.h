@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Documents.h"
-#include "Menus.h"
+#include "documents/Documents.h"
+#include "suites/Menus.h"
 #include "TestHost.h"
-#include "UserInterface.h"
+#include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace testing_support {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "Host.h"
+#include "core/Host.h"
 #include "VirtualClock.h"
 
 namespace testing_support {

@@ -9,9 +9,11 @@ struct VirtualClockState {
   int sleeps;                    // number of pauses
 };
 
+#include "shellMain/PluginMain.h"
+
 #define kVirtualClockEntryName "KestruneVirtualClock"
 typedef VirtualClockState* (*VirtualClockEntry)();
 
-extern "C" __attribute__((visibility("default"))) VirtualClockState* KestruneVirtualClock();
+extern "C" KSR_EXPORT VirtualClockState* KestruneVirtualClock();
 
 #endif

@@ -11,7 +11,7 @@
 
 #include "DirectPlugin.h"
 #include "TestHost.h"
-#include "Faults.h"
+#include "core/Faults.h"
 #include "VirtualClock.h"
 #include "actionManagerHandler/activityLog.h"
 #include "common/Texts.h"

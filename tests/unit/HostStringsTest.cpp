@@ -5,8 +5,8 @@
 #include "DirectPlugin.h"
 #include "IAIFilePath.hpp"
 #include "IAIUnicodeString.h"
-#include "Memory.h"
-#include "Strings.h"
+#include "suites/Memory.h"
+#include "suites/Strings.h"
 
 namespace {
 

@@ -204,25 +204,56 @@ TEST_F(PdfInspectionTest, TrimAreaOnlyForEarlyVersionsWhoseBoxesDifferByMoreThan
   struct Case {
     ai::int32 major;
     AIRealRect bleed, crop;
+    bool hasBleed, hasCrop;
     bool trim;
   };
   const Case cases[] = {
-      {13, {0, 0, 612, 792}, {1, 1, 611, 791}, false},    // exactly 1.0 everywhere
-      {13, {0, 0, 612, 792}, {0, 0, 612, 793.5}, true},   // 1.5 in one place
-      {1, {0, 0, 0, 0}, {0, 0, 595.276, 841.89}, true},   // a crop box and no bleed box
-      {1, {0, 0, 0, 0}, {0.5, -1, 1, 0.25}, false},       // a crop box within 1.0 of zero
-      {0, {0, 0, 612, 792}, {18, 18, 594, 774}, false},   // no creator version
-      {14, {0, 0, 612, 792}, {18, 18, 594, 774}, false},
-      {-3, {0, 0, 612, 792}, {18, 18, 594, 774}, false},
+      {13, {0, 0, 612, 792}, {1, 1, 611, 791}, true, true, false},    // exactly 1.0 everywhere
+      {13, {0, 0, 612, 792}, {0, 0, 612, 793.5}, true, true, true},   // 1.5 in one place
+      // A box that is not in the file is no trim area: without a crop box the crop
+      // area is the media box (common in files of versions 12 and 13).
+      {12, {0, 0, 612, 792}, {0, 0, 0, 0}, true, false, false},
+      {1, {0, 0, 0, 0}, {0, 0, 595.276, 841.89}, false, true, false},
+      {0, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},   // no creator version
+      {14, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},
+      {-3, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},
   };
   for (const Case& c : cases) {
     PDF_CHECK_INFO info{};
     info.creatorMajor = c.major;
     info.bleedBox = c.bleed;
     info.cropBox = c.crop;
+    info.hasBleedBox = c.hasBleed;
+    info.hasCropBox = c.hasCrop;
     EXPECT_EQ(PDFIncludesTrimArea(&info), c.trim) << c.major << " " << c.crop.bottom;
   }
   EXPECT_FALSE(PDFIncludesTrimArea(nullptr));
+}
+
+// Bytes shaped like files of host version 12: CR line ends, boxes with no space
+// before "[", long and slightly negative reals, and the creator comment some 50 KB in,
+// behind an XMP packet.
+TEST_F(PdfInspectionTest, RealShapedFilesOfVersion12) {
+  std::string head = "%PDF-1.5\r%\xE2\xE3\xCF\xD3\r2 0 obj\r<</Length 51200/Subtype/XML/Type/Metadata>>stream\r"
+                     "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\r"
+                     "<stEvt:softwareAgent>Adobe Illustrator CS2</stEvt:softwareAgent>\r";
+  while (head.size() < 50 * 1024) head += std::string(60, ' ') + "\r";
+  head += "<?xpacket end=\"w\"?>\rendstream\rendobj\r4 0 obj\r<</Length 90>>stream\r%!PS-Adobe-3.0 \r"
+          "%%Creator: Adobe Illustrator(R) 12.0\r%%AI8_CreatorVersion: 12.0.0\rendstream\rendobj\r";
+  PDF_CHECK_INFO bleedOnly = Inspect(head + "5 0 obj\r<</ArtBox[30.0 -0.0000457764 581.9999390 761.9999847]"
+                                            "/BleedBox[0.0 -0.0000457764 612.0 792.0]/MediaBox[0.0 0.0 612.0 792.0]>>\r");
+  EXPECT_EQ(bleedOnly.creatorMajor, 12);
+  EXPECT_TRUE(bleedOnly.hasBleedBox);
+  EXPECT_FALSE(bleedOnly.hasCropBox);
+  EXPECT_DOUBLE_EQ(bleedOnly.bleedBox.top, -0.0000457764);
+  EXPECT_FALSE(PDFIncludesTrimArea(&bleedOnly)) << "no crop box: the crop area is the media box";
+  PDF_CHECK_INFO trim = Inspect(head + "5 0 obj\r<</BleedBox[0.0 -0.0000457764 612.0 792.0]"
+                                       "/CropBox[18.0000000000 18.0 594.0 774.0]>>\r");
+  EXPECT_TRUE(trim.hasCropBox);
+  EXPECT_TRUE(PDFIncludesTrimArea(&trim));
+  PDF_CHECK_INFO same = Inspect(head + "5 0 obj\r<</BleedBox[0.0 -0.0000457764 612.0 792.0]"
+                                       "/CropBox[0.0 0.0 612.0000000001 792.0]>>\r");
+  EXPECT_FALSE(PDFIncludesTrimArea(&same));
 }
 
 TEST_F(PdfInspectionTest, TheFirstCreatorTokenDecides) {

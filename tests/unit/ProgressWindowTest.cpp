@@ -67,6 +67,22 @@ TEST_F(ProgressWindowTest, CtrlCAbortsOnceAndIsGivenBackOnClose) {
   testing::internal::GetCapturedStderr();
 }
 
+TEST_F(ProgressWindowTest, TheAbortedStateIsShownOnceCtrlCIsPressed) {
+  testing::internal::CaptureStderr();
+  ProgressWindow::Open(true);
+  ProgressWindow::SetProgressPercent(40);
+  raise(SIGINT);
+  EXPECT_EQ(ProgressWindow::IsAborted(), 1);
+  EXPECT_EQ(ProgressWindow::IsAborted(), 1);
+  std::string drawn = testing::internal::GetCapturedStderr();
+  ProgressWindow::Close();
+  EXPECT_EQ(drawn,
+            "Progress [........................................] 0%  Ctrl-C: Abort\n"
+            "Progress [################........................] 40%  Ctrl-C: Abort\n"
+            "Progress [################........................] 40%  (Abort)\n")
+      << "drawn once more, when the abort is first seen";
+}
+
 TEST_F(ProgressWindowTest, TitleAndMessageInTheHostLanguage) {
   plugin_.globals().appLanguage = 1;
   testing::internal::CaptureStderr();

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ATETypes.h"
-#include "Host.h"
+#include "core/Host.h"
 #include "pluginHandler/Suites.h"
 #include "shellMain/ExceptionStatus.h"
 #include "shellMain/PluginGlobals.h"

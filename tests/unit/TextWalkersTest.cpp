@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 
 #include "DirectPlugin.h"
-#include "DocumentModel.h"
-#include "Documents.h"
+#include "documents/DocumentModel.h"
+#include "documents/Documents.h"
 #include "actionManagerHandler/textWalkers.h"
 #include "common/Heap.h"
 
@@ -124,31 +124,58 @@ TEST_F(TextWalkersTest, EmptyLayersTakeOnePlaceEach) {
 
 void* RefuseToGrow(void*, size_t) { return nullptr; }
 
-TEST_F(TextWalkersTest, WithoutMemoryForARecordTheObjectKeepsItsBits) {
+TEST_F(TextWalkersTest, WithoutMemoryTheWalkEndsWithTheObjectUntouched) {
   json locked = Frame("a");
   locked["locked"] = true;
   simhost::Document* document = Load(json::array({locked}));
   HeapResizer previous = SetHeapResizerForTesting(RefuseToGrow);
   CP_OBJECT_STATUS* records = nullptr;
   ai::int32 count = 0, position = 0;
-  SelectTextProcess(Root(document), &records, &count, &position);
+  EXPECT_THROW(SelectTextProcess(Root(document), &records, &count, &position), ai::Error);
   SetHeapResizerForTesting(previous);
   EXPECT_EQ(records, nullptr);
   EXPECT_EQ(count, 0);
   simhost::Art* frame = document->layers[0]->root->children[0].get();
   EXPECT_TRUE(frame->locked) << "not unlocked, since it could not be locked again";
-  EXPECT_FALSE(frame->selected) << "the host refuses to select a locked frame";
+  EXPECT_FALSE(frame->selected);
 
+  // A missing font that cannot be listed must not pass as installed.
   docs().fonts().SetInstalled("Gone", false);
   simhost::Document* other = Load(json::array({Frame("x", "Gone")}));
   SetHeapResizerForTesting(RefuseToGrow);
   AIFontKey* fonts = nullptr;
   ai::int32 fontCount = 0, frames = 0;
-  FontCheckProcess(Root(other), &fonts, &fontCount, &frames);
+  try {
+    FontCheckProcess(Root(other), &fonts, &fontCount, &frames);
+    ADD_FAILURE() << "the check cannot end as if the font were installed";
+  } catch (const ai::Error& error) {
+    EXPECT_EQ(static_cast<AIErr>(error), kOutOfMemoryErr);
+  }
   SetHeapResizerForTesting(previous);
   EXPECT_EQ(fonts, nullptr);
   EXPECT_EQ(fontCount, 0);
-  EXPECT_EQ(frames, 1);
+}
+
+// A query the host cannot answer ends the walk with its status, instead of passing
+// the object off as having no type, children or bits.
+TEST_F(TextWalkersTest, AFailingQueryEndsTheWalkWithTheHostsStatus) {
+  constexpr AIErr kHostFailure = AIFourCharCode("Hst!");
+  const char* points[] = {"AIArtSuite.GetArtType", "AIArtSuite.GetArtFirstChild", "AIArtSuite.GetArtSibling",
+                          "AIArtSuite.GetArtUserAttr", "AIArtSuite.SetArtUserAttr", "AITextFrameSuite.GetType"};
+  for (const char* point : points) {
+    simhost::Document* document = Load(json::array({Frame("a"), Frame("b")}));
+    plugin_.host().faults().Inject(point, kHostFailure);
+    CP_OBJECT_STATUS* records = nullptr;
+    ai::int32 count = 0, position = 0;
+    try {
+      SelectTextProcess(Root(document), &records, &count, &position);
+      ADD_FAILURE() << point;
+    } catch (const ai::Error& error) {
+      EXPECT_EQ(static_cast<AIErr>(error), kHostFailure) << point;
+    }
+    plugin_.host().faults().Clear();
+    HeapFree(records);
+  }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "DirectPlugin.h"
 #include "TestHost.h"
-#include "Faults.h"
+#include "core/Faults.h"
 #include "actionManagerHandler/updatedFileName.h"
 
 namespace fs = std::filesystem;

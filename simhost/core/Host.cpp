@@ -1,0 +1,191 @@
+#include "core/Host.h"
+
+#include <chrono>
+#include <cstring>
+#include <stdexcept>
+
+#include "suites/Actions.h"
+#include "suites/Application.h"
+#include "documents/Documents.h"
+#include "suites/FilePaths.h"
+#include "suites/Memory.h"
+#include "suites/Menus.h"
+#include "suites/Notifiers.h"
+#include "suites/Strings.h"
+#include "suites/Timers.h"
+#include "suites/UserInterface.h"
+#include "system/HostSystem.h"
+
+namespace simhost {
+namespace {
+
+Host* gCurrent = nullptr;
+
+// The plug-in reference this host hands out; only its address matters.
+struct SPPluginRecord {
+  int unused;
+};
+
+SPPluginRecord gPluginRecord;
+
+SPErr AcquireSuite(const char* name, ai::int32 version, const void** suite) {
+  return Host::Current().suites().Acquire(name, version, suite);
+}
+
+SPErr ReleaseSuite(const char* name, ai::int32 version) { return Host::Current().suites().Release(name, version); }
+
+SPBoolean IsEqual(const char* token1, const char* token2) {
+  if (token1 == nullptr || token2 == nullptr) return false;
+  return std::strcmp(token1, token2) == 0;
+}
+
+SPErr AllocateBlock(size_t size, void** block) {
+  if (AIErr err = Fault("SPBasicSuite.AllocateBlock")) {
+    if (block != nullptr) *block = nullptr;
+    return err;
+  }
+  return Host::Current().memory().Allocate(size, block);
+}
+
+SPErr FreeBlock(void* block) { return Host::Current().memory().Free(block); }
+
+SPErr ReallocateBlock(void* block, size_t newSize, void** newblock) {
+  if (AIErr err = Fault("SPBasicSuite.ReallocateBlock")) return err;
+  return Host::Current().memory().Reallocate(block, newSize, newblock);
+}
+
+SPErr Undefined() { return kNotImplementedErr; }
+
+SPBasicSuite gBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, FreeBlock, ReallocateBlock, Undefined};
+
+}  // namespace
+
+Host::Host(HostConfig config)
+    : config_(std::move(config)),
+      suites_(faults_),
+      memory_(new Memory()),
+      ui_(new UserInterface()),
+      menus_(new Menus()),
+      timers_(new Timers()),
+      notifiers_(new Notifiers()),
+      actions_(new Actions()),
+      documents_(new Documents()) {
+  previous_ = gCurrent;
+  gCurrent = this;
+  PublishMemorySuites(suites_);
+  PublishStringSuites(suites_);
+  PublishFilePathSuites(suites_);
+  PublishApplicationSuites(suites_);
+  PublishUserSuites(suites_);
+  PublishMenuSuites(suites_);
+  PublishTimerSuites(suites_);
+  PublishNotifierSuites(suites_);
+  PublishActionSuites(suites_);
+  PublishDocumentSuites(suites_);
+  DefineDocumentEvents(*actions_);
+  PublishHeldSuites(suites_);
+  for (const std::string& name : config_.withheldSuites) suites_.Withhold(name);
+}
+
+Host::~Host() {
+  // Documents and dialogs may still hold host strings; drop them while this host is current.
+  documents_.reset();
+  host_system::UnloadBinary(module_);
+  gCurrent = previous_;
+}
+
+Host& Host::Current() {
+  if (gCurrent == nullptr) throw std::logic_error("no simulated host is running");
+  return *gCurrent;
+}
+
+bool Host::HasCurrent() { return gCurrent != nullptr; }
+
+std::string Host::VersionString() const {
+  return std::to_string(config_.majorVersion) + "." + std::to_string(config_.minorVersion) + "." +
+         std::to_string(config_.revision);
+}
+
+SPBasicSuite* Host::basicSuite() { return &gBasicSuite; }
+
+SPPluginRef Host::pluginRef() const { return reinterpret_cast<SPPluginRef>(&gPluginRecord); }
+
+bool Host::LoadPlugin(const std::string& path, std::string* error) {
+  std::string why;
+  void* module = host_system::LoadBinary(path, &why);
+  if (module == nullptr) {
+    if (error != nullptr) *error = std::string("cannot load plug-in ") + path + ": " + why;
+    return false;
+  }
+  void* entry = host_system::FindEntry(module, kPluginEntryName);
+  if (entry == nullptr) {
+    if (error != nullptr) *error = "plug-in " + path + " has no entry point " + kPluginEntryName;
+    host_system::UnloadBinary(module);
+    return false;
+  }
+  host_system::UnloadBinary(module_);
+  module_ = module;
+  entry_ = reinterpret_cast<SPPluginEntryFunc>(entry);
+  modulePath_ = path;
+  return true;
+}
+
+SPErr Host::Send(const char* caller, const char* selector, SPMessageData* header) {
+  if (entry_ == nullptr) return kNotImplementedErr;
+  header->SPCheck = kSPValidSPMessageData;
+  header->self = pluginRef();
+  header->globals = globals_;
+  header->basic = &gBasicSuite;
+  const bool outermost = depth_ == 0;
+  const auto start = std::chrono::steady_clock::now();
+  ++depth_;
+  ++calls_;
+  SPErr status = entry_(caller, selector, header);
+  --depth_;
+  if (outermost) secondsInPlugin_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  globals_ = header->globals;
+  return status;
+}
+
+SPErr Host::Startup() {
+  SPInterfaceMessage message{};
+  SPErr status = Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, &message.d);
+  started_ = true;
+  return status;
+}
+
+SPErr Host::Shutdown() {
+  SPInterfaceMessage message{};
+  SPErr status = Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, &message.d);
+  started_ = false;
+  return status;
+}
+
+SPErr Host::About() {
+  SPInterfaceMessage message{};
+  return Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, &message.d);
+}
+
+// The application may take the code out of memory between Unload and Reload, so
+// this host really does: the globals slot is all that survives.
+SPErr Host::Unload() {
+  SPAccessMessage message{};
+  message.when = kRuntime;
+  SPErr status = Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
+  host_system::UnloadBinary(module_);
+  module_ = nullptr;
+  entry_ = nullptr;
+  return status;
+}
+
+SPErr Host::Reload() {
+  if (entry_ == nullptr && !modulePath_.empty()) {
+    std::string error;
+    if (!LoadPlugin(modulePath_, &error)) return kCantHappenErr;
+  }
+  SPAccessMessage message{};
+  message.when = kRuntime;
+  return Send(kSPAccessCaller, kSPAccessReloadSelector, &message.d);
+}
+
+}  // namespace simhost

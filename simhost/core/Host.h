@@ -1,0 +1,111 @@
+// The simulated host: loads a plug-in binary, lends it the suites, and calls its
+// entry point the way the application does. One host is current at a time; the
+// suite functions, being plain C function pointers, reach it through Host::Current().
+#ifndef KESTRUNE_SIMHOST_HOST_H
+#define KESTRUNE_SIMHOST_HOST_H
+
+#include <memory>
+#include <set>
+#include <string>
+
+#include "AITypes.h"
+#include "core/Faults.h"
+#include "SPBasic.h"
+#include "SPMessages.h"
+#include "core/SuiteRegistry.h"
+
+namespace simhost {
+
+class Actions;
+class Documents;
+class Menus;
+class Notifiers;
+class Timers;
+class UserInterface;
+class Memory;
+
+struct HostConfig {
+  int majorVersion = 28;
+  int minorVersion = 1;
+  int revision = 0;
+  int language = 0;  // 1 is Japanese
+  std::set<std::string> withheldSuites;
+};
+
+class Host {
+ public:
+  explicit Host(HostConfig config = HostConfig());
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  // The host whose suites are being called. Only valid while one exists.
+  static Host& Current();
+  static bool HasCurrent();
+
+  const HostConfig& config() const { return config_; }
+  std::string VersionString() const;  // "X.Y.Z"
+  Faults& faults() { return faults_; }
+  SuiteRegistry& suites() { return suites_; }
+  Memory& memory() { return *memory_; }
+  UserInterface& ui() { return *ui_; }
+  Menus& menus() { return *menus_; }
+  Timers& timers() { return *timers_; }
+  Notifiers& notifiers() { return *notifiers_; }
+  Actions& actions() { return *actions_; }
+  Documents& documents() { return *documents_; }
+
+  // Loads the plug-in binary and finds its entry point; false with a message on failure.
+  bool LoadPlugin(const std::string& path, std::string* error);
+  bool pluginLoaded() const { return entry_ != nullptr; }
+  void* moduleHandle() const { return module_; }
+  SPPluginRef pluginRef() const;
+
+  // The lifecycle calls of the application.
+  SPErr Startup();
+  SPErr Shutdown();
+  SPErr About();
+  SPErr Unload();
+  SPErr Reload();
+  bool started() const { return started_; }
+
+  // Calls the plug-in with a message record whose first member is the common header;
+  // the header is filled here and the globals slot kept from what the plug-in leaves.
+  SPErr Send(const char* caller, const char* selector, SPMessageData* header);
+  void* globalsSlot() const { return globals_; }
+  int callDepth() const { return depth_; }
+  int callCount() const { return calls_; }
+  // Wall time spent inside outermost calls into the plug-in (host work the plug-in
+  // asks for during them included), for benchmarks.
+  double secondsInPlugin() const { return secondsInPlugin_; }
+
+  SPBasicSuite* basicSuite();
+
+ private:
+  HostConfig config_;
+  Faults faults_;
+  SuiteRegistry suites_;
+  std::unique_ptr<Memory> memory_;
+  std::unique_ptr<UserInterface> ui_;
+  std::unique_ptr<Menus> menus_;
+  std::unique_ptr<Timers> timers_;
+  std::unique_ptr<Notifiers> notifiers_;
+  std::unique_ptr<Actions> actions_;
+  std::unique_ptr<Documents> documents_;
+  void* module_ = nullptr;
+  std::string modulePath_;
+  SPPluginEntryFunc entry_ = nullptr;
+  void* globals_ = nullptr;
+  bool started_ = false;
+  int depth_ = 0;
+  int calls_ = 0;
+  double secondsInPlugin_ = 0;
+  Host* previous_ = nullptr;
+};
+
+// Shorthand for the failure-injection check every host function makes first.
+inline AIErr Fault(const char* point) { return Host::Current().faults().Check(point); }
+
+}  // namespace simhost
+
+#endif

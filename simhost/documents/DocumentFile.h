@@ -1,0 +1,43 @@
+// Document files: PDF-compatible .ai files. The page shows the document's text, the
+// header carries the creator version and the page its crop and bleed boxes, and the
+// host's private data holds the whole model. simhost/README.md describes the format.
+#ifndef KESTRUNE_SIMHOST_DOCUMENTFILE_H
+#define KESTRUNE_SIMHOST_DOCUMENTFILE_H
+
+#include <memory>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "AITypes.h"
+#include "documents/ArtTree.h"
+
+namespace simhost {
+
+class Fonts;
+
+// Why a document file cannot be opened or written.
+constexpr AIErr kFileNotFoundErr = AIFourCharCode("NFil");  // no such file, or it cannot be read
+constexpr AIErr kForeignFileErr = AIFourCharCode("Frgn");   // not a document of this host
+constexpr AIErr kDamagedFileErr = AIFourCharCode("Dmgd");   // this host's document, but damaged
+constexpr AIErr kWriteFailedErr = AIFourCharCode("WrEr");   // the file could not be written
+
+// The bytes of the document's file.
+std::string DocumentFileBytes(const Document& document);
+// Writes the file whole or not at all: an existing file is replaced only once the
+// new one is complete.
+AIErr WriteDocumentFile(const std::string& path, const Document& document);
+
+// A document file straight from a JSON model (see DocumentModel.h); a bad model is
+// kBadParameterErr with the reason in problem.
+AIErr WriteModelFile(const std::string& path, const nlohmann::json& model, const std::string& defaultVersion,
+                     std::string* problem);
+
+// Reads a document back; on failure one of the codes above and, in problem, why.
+AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_ptr<Document>* out,
+                            std::string* problem);
+AIErr ReadDocumentFile(const std::string& path, Fonts& fonts, std::unique_ptr<Document>* out, std::string* problem);
+
+}  // namespace simhost
+
+#endif

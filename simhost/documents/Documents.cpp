@@ -1,0 +1,276 @@
+#include "documents/Documents.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "AINotifier.h"
+#include "documents/DocumentFile.h"
+#include "suites/FilePaths.h"
+#include "core/Host.h"
+#include "suites/Notifiers.h"
+#include "suites/UserInterface.h"
+#include "system/HostSystem.h"
+
+namespace simhost {
+namespace {
+
+std::string DefaultCloudFolder() {
+  const char* configured = getenv("KESTRUNE_CLOUD_FOLDER");
+  if (configured != nullptr && configured[0] != 0) return configured;
+  return host_system::TemporaryFolder() + host_system::PathSeparator() + "kestrune-cloud";
+}
+
+// Absolute and without "." or ".." steps, so that one file has one name.
+std::string NormalPath(const std::string& path) {
+  return std::filesystem::u8path(FullPathOf(path)).lexically_normal().u8string();
+}
+
+// A cloud path stays inside the cloud folder: relative, no "..", no empty steps.
+bool IsCloudPath(const std::string& cloudPath) {
+  if (cloudPath.empty() || cloudPath[0] == '/' || cloudPath.back() == '/') return false;
+  size_t start = 0;
+  while (start <= cloudPath.size()) {
+    size_t slash = cloudPath.find('/', start);
+    std::string step = cloudPath.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+    if (step.empty() || step == "." || step == "..") return false;
+    if (slash == std::string::npos) break;
+    start = slash + 1;
+  }
+  return true;
+}
+
+std::string RunningVersion() { return Host::Current().VersionString(); }
+
+}  // namespace
+
+void NotifyDocuments(const char* type) {
+  if (Host::HasCurrent()) Host::Current().notifiers().Notify(type);
+}
+
+Documents::Documents() : cloudFolder(DefaultCloudFolder()) {}
+
+Documents::~Documents() = default;
+
+Document* Documents::Adopt(std::unique_ptr<Document> document) {
+  if (document->views.empty()) document->AddView();
+  if (document->currentView >= document->views.size()) document->currentView = 0;
+  documents_.push_back(std::move(document));
+  Document* adopted = documents_.back().get();
+  order_.insert(order_.begin(), adopted);
+  Track(*adopted, true);
+  return adopted;
+}
+
+void Documents::Track(Document& document, bool live) {
+  ForEachArt(document, [&](Art& art) {
+    if (live) {
+      liveArt_.insert(&art);
+    } else {
+      liveArt_.erase(&art);
+    }
+  });
+}
+
+Document* Documents::New() {
+  auto document = std::make_unique<Document>();
+  document->creatorVersion = RunningVersion();
+  document->AddLayer("Layer 1");
+  return Add(std::move(document));
+}
+
+Document* Documents::Add(std::unique_ptr<Document> document) {
+  if (document->layers.empty()) document->AddLayer("Layer 1");
+  if (document->title.empty() && document->path.empty() && document->cloudName.empty())
+    document->title = "Untitled-" + std::to_string(++untitled_);
+  Document* added = Adopt(std::move(document));
+  NotifyDocuments(kAIDocumentNewNotifier);
+  NotifyDocuments(kAIDocumentViewActiveViewChangedNotifier);
+  return added;
+}
+
+AIErr Documents::Open(const std::string& path, Document** opened) {
+  if (opened != nullptr) *opened = nullptr;
+  if (path.empty()) {
+    lastProblem = "no file named";
+    return kFileNotFoundErr;
+  }
+  std::string full = NormalPath(path);
+  for (Document* document : order_) {
+    if (!document->IsCloud() && document->path == full) {
+      Activate(document);
+      if (opened != nullptr) *opened = document;
+      return kNoErr;
+    }
+  }
+  std::unique_ptr<Document> document;
+  std::string problem;
+  AIErr err = ReadDocumentFile(full, fonts_, &document, &problem);
+  if (err != kNoErr) {
+    lastProblem = full + ": " + problem;
+    return err;
+  }
+  document->path = full;
+  document->title = FileNameOf(full);
+  Document* adopted = Adopt(std::move(document));
+  if (opened != nullptr) *opened = adopted;
+  NotifyDocuments(kAIDocumentOpenedNotifier);
+  NotifyDocuments(kAIDocumentViewActiveViewChangedNotifier);
+  return kNoErr;
+}
+
+AIErr Documents::OpenCloud(const std::string& name, Document** opened) {
+  if (opened != nullptr) *opened = nullptr;
+  if (!IsCloudPath(name)) {
+    lastProblem = "not a cloud document name: \"" + name + "\"";
+    return kBadParameterErr;
+  }
+  for (Document* document : order_) {
+    if (document->cloudName == name) {
+      Activate(document);
+      if (opened != nullptr) *opened = document;
+      return kNoErr;
+    }
+  }
+  std::unique_ptr<Document> document;
+  std::string problem;
+  AIErr err = ReadDocumentFile(cloudFolder + "/" + name, fonts_, &document, &problem);
+  if (err != kNoErr) {
+    lastProblem = "cloud document " + name + ": " + problem;
+    return err;
+  }
+  document->cloudName = name;
+  document->title = FileNameOf(name);
+  Document* adopted = Adopt(std::move(document));
+  if (opened != nullptr) *opened = adopted;
+  NotifyDocuments(kAIDocumentOpenedNotifier);
+  NotifyDocuments(kAIDocumentViewActiveViewChangedNotifier);
+  return kNoErr;
+}
+
+AIErr Documents::Close(Document* document) {
+  if (Find(HandleOf(document)) == nullptr) return kBadParameterErr;
+  if (document->modified) {
+    bool save = Host::Current().ui().AskYesNo(
+        DialogKind::Question, "Save changes to the document \"" + document->title + "\" before closing?");
+    if (save) {
+      if (!document->IsCloud() && document->path.empty()) {
+        lastProblem = document->title + " has no file to save to";
+        return kCanceledErr;
+      }
+      if (AIErr err = Save(document)) return err;
+    }
+  }
+  bool wasCurrent = document == current();
+  text_.Detach(*document);
+  Track(*document, false);
+  order_.erase(std::remove(order_.begin(), order_.end(), document), order_.end());
+  documents_.erase(std::remove_if(documents_.begin(), documents_.end(),
+                                  [document](const std::unique_ptr<Document>& held) { return held.get() == document; }),
+                   documents_.end());
+  NotifyDocuments(kAIDocumentClosedNotifier);
+  if (wasCurrent && current() != nullptr) NotifyDocuments(kAIDocumentViewActiveViewChangedNotifier);
+  return kNoErr;
+}
+
+void Documents::Activate(Document* document) {
+  if (Find(HandleOf(document)) == nullptr || document == current()) return;
+  order_.erase(std::remove(order_.begin(), order_.end(), document), order_.end());
+  order_.insert(order_.begin(), document);
+  NotifyDocuments(kAIDocumentViewActiveViewChangedNotifier);
+}
+
+bool Documents::SetCurrentView(Document* document, size_t index) {
+  if (Find(HandleOf(document)) == nullptr || index >= document->views.size()) return false;
+  if (document->currentView == index) return true;
+  document->currentView = index;
+  if (document == current()) NotifyDocuments(kAIDocumentViewActiveViewChangedNotifier);
+  return true;
+}
+
+AIErr Documents::Write(Document* document, const std::string& path) {
+  std::string previous = document->creatorVersion;
+  document->creatorVersion = RunningVersion();
+  if (AIErr err = WriteDocumentFile(path, *document)) {
+    document->creatorVersion = previous;
+    lastProblem = "cannot write " + path;
+    return err;
+  }
+  saved_.push_back(path);
+  document->modified = false;
+  return kNoErr;
+}
+
+AIErr Documents::SaveAs(Document* document, const std::string& path) {
+  if (Find(HandleOf(document)) == nullptr) return kBadParameterErr;
+  if (path.empty()) {
+    lastProblem = "no file named";
+    return kBadParameterErr;
+  }
+  std::string full = NormalPath(path);
+  if (AIErr err = Write(document, full)) return err;
+  document->path = full;
+  document->cloudName.clear();
+  document->title = FileNameOf(full);
+  NotifyDocuments(kAIDocumentSavedNotifier);
+  return kNoErr;
+}
+
+AIErr Documents::Save(Document* document) {
+  if (Find(HandleOf(document)) == nullptr) return kBadParameterErr;
+  if (document->IsCloud()) return SaveToCloud(document, document->cloudName);
+  if (document->path.empty()) {
+    lastProblem = document->title + " has no file to save to";
+    return kDocumentHasNoFileErr;
+  }
+  return SaveAs(document, document->path);
+}
+
+AIErr Documents::SaveToCloud(Document* document, const std::string& cloudPath) {
+  if (Find(HandleOf(document)) == nullptr) return kBadParameterErr;
+  if (!IsCloudPath(cloudPath)) {
+    lastProblem = "not a cloud document name: \"" + cloudPath + "\"";
+    return kBadParameterErr;
+  }
+  std::string path = cloudFolder + "/" + cloudPath;
+  std::error_code failed;
+  std::filesystem::create_directories(std::filesystem::u8path(path).parent_path(), failed);
+  if (failed) {
+    lastProblem = "cannot make the cloud folder " + cloudFolder;
+    return kWriteFailedErr;
+  }
+  if (AIErr err = Write(document, path)) return err;
+  document->cloudName = cloudPath;
+  document->path.clear();
+  document->title = FileNameOf(cloudPath);
+  NotifyDocuments(kAIDocumentSavedNotifier);
+  return kNoErr;
+}
+
+// Documents, their layers and views are few; art is looked up in its own table.
+Document* Documents::Find(AIDocumentHandle handle) const {
+  for (Document* document : order_)
+    if (HandleOf(document) == handle) return document;
+  return nullptr;
+}
+
+Layer* Documents::Find(AILayerHandle handle) const {
+  for (Document* document : order_)
+    for (const auto& layer : document->layers)
+      if (HandleOf(layer.get()) == handle) return layer.get();
+  return nullptr;
+}
+
+Art* Documents::Find(AIArtHandle handle) const {
+  return liveArt_.count(handle) ? reinterpret_cast<Art*>(handle) : nullptr;
+}
+
+View* Documents::Find(AIDocumentViewHandle handle) const {
+  for (Document* document : order_)
+    for (const auto& view : document->views)
+      if (HandleOf(view.get()) == handle) return view.get();
+  return nullptr;
+}
+
+}  // namespace simhost

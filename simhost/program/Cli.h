@@ -1,0 +1,63 @@
+// The kestrune-host program: global options, the command table, and the shared
+// steps every command takes (start a host, show dialogs, shut down).
+#ifndef KESTRUNE_SIMHOST_CLI_H
+#define KESTRUNE_SIMHOST_CLI_H
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Host.h"
+
+namespace cli {
+
+struct Options {
+  simhost::HostConfig config;
+  std::string pluginPath;              // empty: Kestrune.aip beside the program
+  std::optional<bool> answer;          // --yes / --no
+  bool fastTimer = false;              // tick as fast as possible instead of at the period
+  std::vector<std::string> missingFonts;
+  std::vector<std::string> installedFonts;
+  struct Failure {
+    std::string point;
+    AIErr status;
+  };
+  std::vector<Failure> failures;       // --fail POINT[=CODE]
+};
+
+// A command's arguments are what follows its name; it returns the exit status.
+typedef int (*CommandFunction)(const Options& options, const std::vector<std::string>& args);
+
+struct Command {
+  const char* name;
+  const char* arguments;  // for the usage, e.g. "FILE"
+  const char* summary;
+  CommandFunction run;
+};
+
+// Commands live in files of their own and register themselves at start.
+struct CommandRegistration {
+  explicit CommandRegistration(const Command& command);
+};
+
+// Exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Prints the usage to standard error and returns kExitUsage.
+int UsageError(const std::string& message);
+
+// A host with the options applied and its dialogs shown on standard output. With
+// loadPlugin, the plug-in is loaded (a message and null on failure).
+std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin);
+// Loads and starts the plug-in; false with a message when it cannot be loaded.
+bool StartPlugin(simhost::Host& host, const Options& options);
+
+// "STOP" and 0x53544f50 for a four-character status.
+std::string FourCharText(AIErr status);
+
+}  // namespace cli
+
+#endif

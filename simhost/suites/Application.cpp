@@ -1,0 +1,110 @@
+#include "suites/Application.h"
+
+#include <type_traits>
+
+#include "AISuiteCatalog.h"
+#include "core/Host.h"
+#include "core/SuiteRegistry.h"
+#include "system/HostSystem.h"
+
+// The access record of the one plug-in this host loads.
+struct SPAccess {
+  SPPluginRef plugin;
+};
+
+namespace simhost {
+namespace {
+
+ai::int32 GetAppMajorVersion() { return Host::Current().config().majorVersion; }
+ai::int32 GetAppMinorVersion() { return Host::Current().config().minorVersion; }
+ai::int32 GetAppRevisionVersion() { return Host::Current().config().revision; }
+
+AIErr GetAppUILanguage(ai::int32* language) {
+  if (AIErr err = Fault("AIRuntimeSuite.GetAppUILanguage")) return err;
+  if (language == nullptr) return kBadParameterErr;
+  *language = Host::Current().config().language;
+  return kNoErr;
+}
+
+const AIRuntimeSuite kRuntimeSuite = {GetAppMajorVersion, GetAppMinorVersion, GetAppRevisionVersion,
+                                      GetAppUILanguage};
+
+SPAccess gAccess;
+
+SPErr GetPluginAccess(SPPluginRef plugin, SPAccessRef* access) {
+  if (AIErr err = Fault("SPAccessSuite.GetPluginAccess")) return err;
+  if (access == nullptr || plugin == nullptr || plugin != Host::Current().pluginRef()) return kBadParameterErr;
+  gAccess.plugin = plugin;
+  *access = &gAccess;
+  return kNoErr;
+}
+
+SPErr GetAccessInfo(SPAccessRef access, SPPlatformAccessInfo* info) {
+  if (AIErr err = Fault("SPAccessSuite.GetAccessInfo")) return err;
+  if (access != &gAccess || info == nullptr) return kBadParameterErr;
+  info->defaultAccess = Host::Current().moduleHandle();
+  info->resourceAccess = Host::Current().moduleHandle();
+  info->lastAccessTicks = 0;
+  return kNoErr;
+}
+
+const SPAccessSuite kAccessSuite = {GetPluginAccess, GetAccessInfo};
+
+// The platform's main window; a host on a terminal has none.
+AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
+  if (appWindow == nullptr) return kBadParameterErr;
+  *appWindow = static_cast<AIWindowRef>(host_system::MainWindow());
+  return kNoErr;
+}
+
+const AIAppContextSuite kContextSuite = {GetPlatformAppWindow};
+
+void AIRealRectSet(AIRealRect* a, AIReal left, AIReal top, AIReal right, AIReal bottom) {
+  if (a == nullptr) return;
+  a->left = left;
+  a->top = top;
+  a->right = right;
+  a->bottom = bottom;
+}
+
+const AIRealMathSuite kRealMathSuite = {AIRealRectSet};
+
+AIErr NotImplemented() { return kNotImplementedErr; }
+
+// Wide enough for any suite of the catalog; none is called through it.
+struct HeldTable {
+  AIErr (*functions[128])();
+};
+
+HeldTable MakeHeldTable() {
+  HeldTable table;
+  for (auto& fn : table.functions) fn = NotImplemented;
+  return table;
+}
+
+const HeldTable kHeldTable = MakeHeldTable();
+
+}  // namespace
+
+void PublishApplicationSuites(SuiteRegistry& registry) {
+  registry.Publish(kAIRuntimeSuite, kAIRuntimeSuiteVersion, &kRuntimeSuite);
+  registry.Publish(kSPAccessSuite, kSPAccessSuiteVersion, &kAccessSuite);
+  registry.Publish(kAIAppContextSuite, kAIAppContextSuiteVersion, &kContextSuite);
+  registry.Publish(kAIRealMathSuite, kAIRealMathSuiteVersion, &kRealMathSuite);
+}
+
+namespace {
+template <typename T>
+constexpr bool IsHeld() {
+  return std::is_same<T, AIHeldSuite>::value;
+}
+}  // namespace
+
+void PublishHeldSuites(SuiteRegistry& registry) {
+#define KSR_PUBLISH_HELD(type, name, version, var) \
+  if (IsHeld<type>()) registry.Publish(name, version, &kHeldTable);
+  KSR_SUITE_CATALOG(KSR_PUBLISH_HELD)
+#undef KSR_PUBLISH_HELD
+}
+
+}  // namespace simhost

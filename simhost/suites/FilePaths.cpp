@@ -1,0 +1,131 @@
+#include "suites/FilePaths.h"
+
+#include "AIFilePath.h"
+#include "core/Host.h"
+#include "suites/Strings.h"
+#include "core/SuiteRegistry.h"
+#include "system/HostSystem.h"
+
+namespace simhost {
+namespace {
+
+int gLiveFilePaths = 0;
+
+AIErr Set(ai::FilePath& path, const ai::UnicodeString& string, AIBoolean) {
+  if (AIErr err = Fault("AIFilePathSuite.Set")) return err;
+  AssignPath(path, Utf8Of(string));
+  return kNoErr;
+}
+
+AIErr Copy(ai::FilePath& dst, const ai::FilePath& src) {
+  if (AIErr err = Fault("AIFilePathSuite.Copy")) return err;
+  AssignPath(dst, PathOf(src));
+  return kNoErr;
+}
+
+AIErr Destroy(ai::FilePath& path) {
+  if (path.GetImpl() != nullptr) --gLiveFilePaths;
+  delete path.GetImpl();
+  path.SetImpl(nullptr);
+  return kNoErr;
+}
+
+AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString* longPath, AIBoolean* isFile,
+             AIBoolean* exists) {
+  if (AIErr err = Fault("AIFilePathSuite.Exists")) return err;
+  if (exists == nullptr) return kBadParameterErr;
+  std::string p = PathOf(path);
+  const host_system::PathKind kind = host_system::KindOf(p, resolveLinks != 0);
+  bool found = kind != host_system::PathKind::kMissing;
+  *exists = found;
+  if (found && isFile != nullptr) *isFile = kind != host_system::PathKind::kFolder;
+  if (found && longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
+  return kNoErr;
+}
+
+AIErr IsEmpty(const ai::FilePath& path, AIBoolean* empty) {
+  if (empty == nullptr) return kBadParameterErr;
+  *empty = PathOf(path).empty();
+  return kNoErr;
+}
+
+AIErr GetFileExtension(const ai::FilePath& path, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetFileExtension")) return err;
+  AssignUtf8(out, ExtensionOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetFileName(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetFileName")) return err;
+  AssignUtf8(out, FileNameOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetFullPath(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetFullPath")) return err;
+  AssignUtf8(out, FullPathOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetDirectory(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
+  if (AIErr err = Fault("AIFilePathSuite.GetDirectory")) return err;
+  AssignUtf8(out, DirectoryOf(PathOf(path)));
+  return kNoErr;
+}
+
+const AIFilePathSuite kFilePathSuite = {Set,         Copy,     Destroy,     Exists,      IsEmpty, GetFileExtension,
+                                        GetFileName, GetFullPath, GetDirectory};
+
+}  // namespace
+
+int LiveFilePaths() { return gLiveFilePaths; }
+
+std::string PathOf(const ai::FilePath& path) { return path.GetImpl() == nullptr ? std::string() : path.GetImpl()->path; }
+
+void AssignPath(ai::FilePath& path, const std::string& utf8) {
+  if (path.GetImpl() != nullptr) {
+    path.GetImpl()->path = utf8;
+  } else {
+    path.SetImpl(new ai::FilePathImpl{utf8});
+    ++gLiveFilePaths;
+  }
+}
+
+namespace {
+size_t LastSeparator(const std::string& path) {
+  for (size_t i = path.size(); i > 0; --i)
+    if (host_system::IsPathSeparator(path[i - 1])) return i - 1;
+  return std::string::npos;
+}
+}  // namespace
+
+std::string FileNameOf(const std::string& path) {
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && host_system::IsPathSeparator(trimmed.back())) trimmed.pop_back();
+  size_t slash = LastSeparator(trimmed);
+  return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+std::string ExtensionOf(const std::string& path) {
+  std::string name = FileNameOf(path);
+  size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot == 0) return std::string();
+  return name.substr(dot + 1);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  std::string full = FullPathOf(path);
+  size_t slash = LastSeparator(full);
+  if (slash == std::string::npos) return std::string();
+  // The root keeps its separator: "/" or "C:\".
+  if (slash == 0 || (slash == 2 && full[1] == ':')) return full.substr(0, slash + 1);
+  return full.substr(0, slash);
+}
+
+std::string FullPathOf(const std::string& path) { return host_system::AbsolutePath(path); }
+
+void PublishFilePathSuites(SuiteRegistry& registry) {
+  registry.Publish(kAIFilePathSuite, kAIFilePathSuiteVersion, &kFilePathSuite);
+}
+
+}  // namespace simhost

@@ -1,0 +1,67 @@
+#include "suites/Timers.h"
+
+#include "core/Host.h"
+#include "core/SuiteRegistry.h"
+
+namespace simhost {
+
+Timer* Timers::Add(const std::string& name, ai::int32 period, SPPluginRef plugin) {
+  timers_.push_back(std::make_unique<Timer>(Timer{name, period, true, plugin}));
+  return timers_.back().get();
+}
+
+Timer* Timers::Find(AITimerHandle handle) const {
+  for (const auto& timer : timers_)
+    if (HandleOf(timer.get()) == handle) return timer.get();
+  return nullptr;
+}
+
+Timer* Timers::FindByName(const std::string& name) const {
+  for (const auto& timer : timers_)
+    if (timer->name == name) return timer.get();
+  return nullptr;
+}
+
+SPErr Timers::Tick(Timer* timer) {
+  if (timer == nullptr || !timer->active) return kNoErr;
+  AITimerMessage message{};
+  message.timer = HandleOf(timer);
+  return Host::Current().Send(kCallerAITimer, kSelectorAIGoTimer, &message.d);
+}
+
+void Timers::TickAll() {
+  for (size_t i = 0; i < timers_.size(); ++i) Tick(timers_[i].get());
+}
+
+namespace {
+
+AIErr AddTimer(SPPluginRef self, const char* name, ai::int32 period, AITimerHandle* timer) {
+  if (AIErr err = Fault("AITimerSuite.AddTimer")) return err;
+  if (name == nullptr || timer == nullptr || period <= 0) return kBadParameterErr;
+  *timer = HandleOf(Host::Current().timers().Add(name, period, self));
+  return kNoErr;
+}
+
+AIErr SetTimerActive(AITimerHandle handle, AIBoolean active) {
+  Timer* timer = Host::Current().timers().Find(handle);
+  if (timer == nullptr) return kBadParameterErr;
+  timer->active = active != 0;
+  return kNoErr;
+}
+
+AIErr SetTimerPeriod(AITimerHandle handle, ai::int32 period) {
+  Timer* timer = Host::Current().timers().Find(handle);
+  if (timer == nullptr || period <= 0) return kBadParameterErr;
+  timer->period = period;
+  return kNoErr;
+}
+
+const AITimerSuite kTimerSuite = {AddTimer, SetTimerActive, SetTimerPeriod};
+
+}  // namespace
+
+void PublishTimerSuites(SuiteRegistry& registry) {
+  registry.Publish(kAITimerSuite, kAITimerSuiteVersion, &kTimerSuite);
+}
+
+}  // namespace simhost

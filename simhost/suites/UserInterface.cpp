@@ -1,0 +1,96 @@
+#include "suites/UserInterface.h"
+
+#include "AIUser.h"
+#include "suites/FilePaths.h"
+#include "core/Host.h"
+#include "suites/Strings.h"
+#include "core/SuiteRegistry.h"
+
+namespace simhost {
+
+const char* DialogKindName(DialogKind kind) {
+  switch (kind) {
+    case DialogKind::Message: return "message";
+    case DialogKind::Confirm: return "confirm";
+    case DialogKind::Question: return "question";
+    case DialogKind::Error: return "error";
+    case DialogKind::Folder: return "folder";
+  }
+  return "dialog";
+}
+
+std::vector<Dialog> UserInterface::DialogsOf(DialogKind kind) const {
+  std::vector<Dialog> out;
+  for (const Dialog& d : dialogs_)
+    if (d.kind == kind) out.push_back(d);
+  return out;
+}
+
+void UserInterface::Record(Dialog dialog) {
+  dialogs_.push_back(dialog);
+  if (observer) observer(dialog);
+}
+
+bool UserInterface::AskYesNo(DialogKind kind, const std::string& text) {
+  Dialog dialog{kind, text, ""};
+  bool yes = defaultAnswer_;
+  if (!answers_.empty()) {
+    yes = answers_.front();
+    answers_.pop_front();
+  } else if (asker) {
+    yes = asker(dialog);
+  }
+  dialog.answer = yes ? "yes" : "no";
+  Record(dialog);
+  return yes;
+}
+
+void UserInterface::Show(DialogKind kind, const std::string& text) { Record(Dialog{kind, text, "ok"}); }
+
+std::optional<std::string> UserInterface::ChooseFolder(const std::string& title) {
+  std::optional<std::string> folder;
+  if (!folders_.empty()) {
+    folder = folders_.front();
+    folders_.pop_front();
+  }
+  Record(Dialog{DialogKind::Folder, title, folder ? *folder : "canceled"});
+  return folder;
+}
+
+namespace {
+
+void MessageAlert(const ai::UnicodeString& msg) {
+  if (Fault("AIUserSuite.MessageAlert")) return;
+  Host::Current().ui().Show(DialogKind::Message, Utf8Of(msg));
+}
+
+AIAnswer YesNoAlert(const ai::UnicodeString& msg) {
+  if (Fault("AIUserSuite.YesNoAlert")) return kAIAnswer_Cancel;
+  return Host::Current().ui().AskYesNo(DialogKind::Question, Utf8Of(msg)) ? kAIAnswer_Yes : kAIAnswer_No;
+}
+
+AIBoolean OKCancelAlert(const ai::UnicodeString& msg, AIBoolean, const char*) {
+  if (Fault("AIUserSuite.OKCancelAlert")) return false;
+  return Host::Current().ui().AskYesNo(DialogKind::Confirm, Utf8Of(msg));
+}
+
+void ErrorAlert(const ai::UnicodeString& msg) {
+  if (Fault("AIUserSuite.ErrorAlert")) return;
+  Host::Current().ui().Show(DialogKind::Error, Utf8Of(msg));
+}
+
+AIErr GetDirectoryDialog(const ai::UnicodeString& title, ai::FilePath& ioFilePath) {
+  if (AIErr err = Fault("AIUserSuite.GetDirectoryDialog")) return err;
+  std::optional<std::string> folder = Host::Current().ui().ChooseFolder(Utf8Of(title));
+  if (!folder) return kCanceledErr;
+  AssignPath(ioFilePath, *folder);
+  return kNoErr;
+}
+
+const AIUserSuite kUserSuite = {MessageAlert, YesNoAlert, OKCancelAlert, ErrorAlert, GetDirectoryDialog};
+
+}  // namespace
+
+void PublishUserSuites(SuiteRegistry& registry) { registry.Publish(kAIUserSuite, kAIUserSuiteVersion, &kUserSuite); }
+
+}  // namespace simhost
