@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, builds everything and runs every test.
-# With --sanitize the same tests run in the AddressSanitizer/UBSan build.
+# Sets up a fresh Debian machine, builds everything and runs every test: the Linux
+# build, then the Windows build under Wine (scripts/test-windows.sh).
+# With --sanitize the Linux tests run in the AddressSanitizer/UBSan build instead.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup-debian.sh"
@@ -8,3 +9,6 @@ build_dir="$(bash "$root/scripts/build.sh" "$@" | tail -n 1)"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" </dev/null
+if [ "${1:-}" != "--sanitize" ]; then
+  bash "$root/scripts/test-windows.sh"
+fi

@@ -33,6 +33,9 @@ void PrintUsage(std::FILE* out) {
                "  --plugin PATH          the plug-in binary (default: Kestrune.aip beside\n"
                "                         this program)\n"
                "  --fast-timer           tick the host timer as fast as possible\n"
+               "  --capture-progress DIR write what the progress window shows at each\n"
+               "                         repaint into DIR (numbered BMP files on Windows,\n"
+               "                         text files on a terminal)\n"
                "  --missing-font NAME    treat the font as not installed (repeatable)\n"
                "  --installed-font NAME  treat the font as installed (repeatable)\n"
                "  --withhold-suite NAME  do not lend the suite to the plug-in (repeatable)\n"
@@ -125,6 +128,11 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   } else if (simhost::host_system::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
+  if (!options.captureProgress.empty() && !simhost::host_system::CaptureProgressWindow(options.captureProgress)) {
+    std::fprintf(stderr, "kestrune-host: cannot capture the progress window into %s: not a folder\n",
+                 options.captureProgress.c_str());
+    return nullptr;
+  }
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
   return host;
 }
@@ -163,6 +171,10 @@ int main(int argc, char** argv) {
       options.answer = true;
     } else if (arg == "--no") {
       options.answer = false;
+    } else if (arg == "--capture-progress") {
+      const char* v = value("--capture-progress");
+      if (v == nullptr) return cli::UsageError("--capture-progress needs a folder");
+      options.captureProgress = v;
     } else if (arg == "--fast-timer") {
       options.fastTimer = true;
     } else if (arg == "--host-version") {
