@@ -1,5 +1,6 @@
 #include "core/Host.h"
 
+
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
@@ -7,6 +8,7 @@
 #include "suites/Actions.h"
 #include "suites/Application.h"
 #include "documents/Documents.h"
+#include "os/Module.h"
 #include "suites/FilePaths.h"
 #include "suites/Memory.h"
 #include "suites/Menus.h"
@@ -14,7 +16,6 @@
 #include "suites/Strings.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
-#include "system/HostSystem.h"
 
 namespace simhost {
 namespace {
@@ -90,7 +91,7 @@ Host::Host(HostConfig config)
 Host::~Host() {
   // Documents and dialogs may still hold host strings; drop them while this host is current.
   documents_.reset();
-  host_system::UnloadBinary(module_);
+  os::UnloadModule(module_);
   gCurrent = previous_;
 }
 
@@ -112,18 +113,18 @@ SPPluginRef Host::pluginRef() const { return reinterpret_cast<SPPluginRef>(&gPlu
 
 bool Host::LoadPlugin(const std::string& path, std::string* error) {
   std::string why;
-  void* module = host_system::LoadBinary(path, &why);
+  os::LoadedModule* module = os::LoadModule(path, &why);
   if (module == nullptr) {
     if (error != nullptr) *error = std::string("cannot load plug-in ") + path + ": " + why;
     return false;
   }
-  void* entry = host_system::FindEntry(module, kPluginEntryName);
+  void* entry = os::FindSymbol(module, kPluginEntryName);
   if (entry == nullptr) {
     if (error != nullptr) *error = "plug-in " + path + " has no entry point " + kPluginEntryName;
-    host_system::UnloadBinary(module);
+    os::UnloadModule(module);
     return false;
   }
-  host_system::UnloadBinary(module_);
+  os::UnloadModule(module_);
   module_ = module;
   entry_ = reinterpret_cast<SPPluginEntryFunc>(entry);
   modulePath_ = path;
@@ -172,7 +173,7 @@ SPErr Host::Unload() {
   SPAccessMessage message{};
   message.when = kRuntime;
   SPErr status = Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
-  host_system::UnloadBinary(module_);
+  os::UnloadModule(module_);
   module_ = nullptr;
   entry_ = nullptr;
   return status;

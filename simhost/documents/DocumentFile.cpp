@@ -4,6 +4,8 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -14,7 +16,8 @@
 #include "documents/Fonts.h"
 #include "suites/FilePaths.h"
 #include "documents/PdfWriter.h"
-#include "system/HostSystem.h"
+#include "os/CalendarTime.h"
+#include "os/Files.h"
 
 namespace simhost {
 namespace {
@@ -102,11 +105,10 @@ std::string BoxText(const Box& box) {
 }
 
 std::string PdfDate() {
-  std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char text[32];
-  std::strftime(text, sizeof(text), "(D:%Y%m%d%H%M%SZ)", &utc);
+  os::CalendarTime utc = os::UtcCalendarTime(static_cast<long long>(std::time(nullptr)));
+  char text[48];
+  std::snprintf(text, sizeof(text), "(D:%04lld%02d%02d%02d%02d%02dZ)", utc.year, utc.month, utc.day, utc.hour,
+                utc.minute, utc.second);
   return text;
 }
 
@@ -191,7 +193,8 @@ std::string DocumentFileBytes(const Document& document) {
 }
 
 AIErr WriteDocumentFile(const std::string& path, const Document& document) {
-  return host_system::ReplaceWholeFile(path, DocumentFileBytes(document)) ? kNoErr : kWriteFailedErr;
+  std::string bytes = DocumentFileBytes(document);
+  return os::WriteFileReplacing(FullPathOf(path), bytes) ? kNoErr : kWriteFailedErr;
 }
 
 AIErr WriteModelFile(const std::string& path, const nlohmann::json& model, const std::string& defaultVersion,
@@ -245,12 +248,19 @@ AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_
 }
 
 AIErr ReadDocumentFile(const std::string& path, Fonts& fonts, std::unique_ptr<Document>* out, std::string* problem) {
-  std::string bytes;
-  if (!host_system::ReadWholeFile(path, &bytes)) {
+  std::ifstream in;
+  if (os::KindOfPath(path, true) == os::PathKind::kRegularFile) in.open(os::NativePath(path), std::ios::binary);
+  if (!in.is_open()) {
     if (problem != nullptr) *problem = "cannot read " + path;
     return kFileNotFoundErr;
   }
-  return DocumentFromFileBytes(bytes, fonts, out, problem);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) {
+    if (problem != nullptr) *problem = "cannot read " + path;
+    return kFileNotFoundErr;
+  }
+  return DocumentFromFileBytes(bytes.str(), fonts, out, problem);
 }
 
 }  // namespace simhost

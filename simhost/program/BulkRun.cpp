@@ -4,7 +4,7 @@
 #include "suites/Menus.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
-#include "system/HostSystem.h"
+#include "os/Windowing.h"
 
 namespace cli {
 namespace {
@@ -32,7 +32,7 @@ simhost::MenuItem* BulkCommand(simhost::Host& host, bool recursive) {
 // The application handles its events between ticks; a fast timer handles only those
 // already waiting.
 void WaitForTick(const simhost::Timer& timer, bool fast) {
-  simhost::host_system::WaitHandlingEvents(fast ? 0 : static_cast<int>(1000LL * timer.period / kTicksPerSecond));
+  simhost::os::WaitHandlingEvents(fast ? 0 : static_cast<int>(1000LL * timer.period / kTicksPerSecond));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "program/BulkRun.h"
 #include "suites/FilePaths.h"
-#include "system/HostSystem.h"
+#include "os/Files.h"
 
 namespace cli {
 namespace {
@@ -23,7 +23,7 @@ int RunBulkUpdateCommand(const Options& options, const std::vector<std::string>&
     }
   }
   if (folder.empty()) return UsageError("bulk-update needs a folder");
-  if (simhost::host_system::KindOf(folder, true) != simhost::host_system::PathKind::kFolder) {
+  if (simhost::os::KindOfPath(folder, true) != simhost::os::PathKind::kFolder) {
     std::fprintf(stderr, "kestrune-host: %s is not a folder\n", folder.c_str());
     return kExitFailure;
   }

@@ -1,11 +1,14 @@
 // kestrune-host demo: a recursive bulk update of a freshly written sample folder,
 // confirmations answered yes, and the activity log it left.
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
 
 #include "program/BulkRun.h"
 #include "program/DocumentOptions.h"
 #include "documents/Samples.h"
-#include "system/HostSystem.h"
+#include "os/Files.h"
 
 namespace cli {
 namespace {
@@ -15,8 +18,8 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
   Options options = given;
   options.answer = true;
 
-  const std::string folder = simhost::host_system::MakeTemporaryFolder("demo");
-  if (folder.empty()) {
+  std::string folder;
+  if (!simhost::os::MakeUniqueFolder(simhost::os::TemporaryFolder(), "kestrune-demo-", &folder)) {
     std::fprintf(stderr, "kestrune-host: cannot make a folder for the samples\n");
     return kExitFailure;
   }
@@ -38,10 +41,10 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  const std::string logPath = folder + simhost::host_system::PathSeparator() + "Kestrune.log";
-  std::string lines;
-  simhost::host_system::ReadWholeFile(logPath, &lines);
-  std::printf("Activity log %s:\n%s\n", logPath.c_str(), lines.c_str());
+  std::ifstream log(simhost::os::NativePath(folder + "/Kestrune.log"), std::ios::binary);
+  std::stringstream lines;
+  lines << log.rdbuf();
+  std::printf("Activity log %s/Kestrune.log:\n%s\n", folder.c_str(), lines.str().c_str());
   return kExitOk;
 }
 

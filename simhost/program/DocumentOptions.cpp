@@ -4,12 +4,12 @@
 
 #include "documents/Documents.h"
 #include "documents/Fonts.h"
-#include "system/HostSystem.h"
+#include "os/InstalledFonts.h"
 
 namespace cli {
 
 void ApplyFontOptions(simhost::Fonts& fonts, const Options& options) {
-  fonts.probe = simhost::host_system::FontInstalled;
+  fonts.probe = simhost::os::FontIsInstalled;
   for (const std::string& name : options.installedFonts) fonts.SetInstalled(name, true);
   for (const std::string& name : options.missingFonts) fonts.SetInstalled(name, false);
 }

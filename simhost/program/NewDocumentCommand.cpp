@@ -1,5 +1,7 @@
 // kestrune-host new-document MODEL.json FILE: writes a document file from a model.
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -8,7 +10,7 @@
 #include "documents/DocumentModel.h"
 #include "program/DocumentOptions.h"
 #include "documents/Fonts.h"
-#include "system/HostSystem.h"
+#include "os/Files.h"
 
 namespace cli {
 namespace {
@@ -17,14 +19,16 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
   if (args.size() != 2) return UsageError("new-document needs MODEL.json and FILE");
   const std::string& modelPath = args[0];
   const std::string& file = args[1];
-  std::string text;
-  if (!simhost::host_system::ReadWholeFile(modelPath, &text)) {
+  std::ifstream in(simhost::os::NativePath(modelPath), std::ios::binary);
+  if (!in) {
     std::fprintf(stderr, "kestrune-host: cannot read %s\n", modelPath.c_str());
     return kExitFailure;
   }
+  std::stringstream text;
+  text << in.rdbuf();
   nlohmann::json model;
   try {
-    model = nlohmann::json::parse(text);
+    model = nlohmann::json::parse(text.str());
   } catch (const nlohmann::json::parse_error& bad) {
     std::fprintf(stderr, "kestrune-host: %s is not JSON: %s\n", modelPath.c_str(), bad.what());
     return kExitFailure;
@@ -38,7 +42,7 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
     return kExitFailure;
   }
   // A model never replaces a file that is there already.
-  if (simhost::host_system::KindOf(file, false) != simhost::host_system::PathKind::kMissing) {
+  if (simhost::os::KindOfPath(file, false) != simhost::os::PathKind::kMissing) {
     std::fprintf(stderr, "kestrune-host: %s exists already; nothing was written\n", file.c_str());
     return kExitFailure;
   }

@@ -9,7 +9,10 @@
 #include "documents/Documents.h"
 #include "suites/Menus.h"
 #include "suites/UserInterface.h"
-#include "system/HostSystem.h"
+#include "os/Process.h"
+#include "os/Terminal.h"
+#include "os/Files.h"
+#include "os/Windowing.h"
 
 namespace cli {
 namespace {
@@ -125,10 +128,10 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   ui.observer = PrintDialog;
   if (options.answer) {
     ui.SetDefaultAnswer(*options.answer);
-  } else if (simhost::host_system::InputIsTerminal()) {
+  } else if (simhost::os::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
-  if (!options.captureProgress.empty() && !simhost::host_system::CaptureProgressWindow(options.captureProgress)) {
+  if (!options.captureProgress.empty() && !simhost::os::CaptureProgressWindow(options.captureProgress)) {
     std::fprintf(stderr, "kestrune-host: cannot capture the progress window into %s: not a folder\n",
                  options.captureProgress.c_str());
     return nullptr;
@@ -139,7 +142,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
 
 bool StartPlugin(simhost::Host& host, const Options& options) {
   std::string path = options.pluginPath.empty()
-                         ? simhost::host_system::ProgramFolder() + simhost::host_system::PathSeparator() + "Kestrune.aip"
+                         ? simhost::os::ProgramFolder() + simhost::os::PathSeparator() + "Kestrune.aip"
                          : options.pluginPath;
   std::string error;
   if (!host.LoadPlugin(path, &error)) {
@@ -154,15 +157,16 @@ bool StartPlugin(simhost::Host& host, const Options& options) {
 }  // namespace cli
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> given = simhost::os::ProgramArguments(argc, argv);
   cli::Options options;
-  int i = 1;
+  size_t i = 0;
   auto value = [&](const char* option) -> const char* {
-    if (i + 1 >= argc) return nullptr;
+    if (i + 1 >= given.size()) return nullptr;
     (void)option;
-    return argv[++i];
+    return given[++i].c_str();
   };
-  for (; i < argc; ++i) {
-    std::string arg = argv[i];
+  for (; i < given.size(); ++i) {
+    std::string arg = given[i];
     if (arg.empty() || arg[0] != '-') break;
     if (arg == "--help" || arg == "-h") {
       cli::PrintUsage(stdout);
@@ -214,9 +218,9 @@ int main(int argc, char** argv) {
       return cli::UsageError("unknown option " + arg);
     }
   }
-  if (i >= argc) return cli::UsageError("no command given");
-  auto it = cli::Commands().find(argv[i]);
-  if (it == cli::Commands().end()) return cli::UsageError(std::string("unknown command ") + argv[i]);
-  std::vector<std::string> args(argv + i + 1, argv + argc);
+  if (i >= given.size()) return cli::UsageError("no command given");
+  auto it = cli::Commands().find(given[i]);
+  if (it == cli::Commands().end()) return cli::UsageError("unknown command " + given[i]);
+  std::vector<std::string> args(given.begin() + static_cast<std::ptrdiff_t>(i) + 1, given.end());
   return it->second.run(options, args);
 }

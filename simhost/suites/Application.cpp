@@ -5,7 +5,7 @@
 #include "AISuiteCatalog.h"
 #include "core/Host.h"
 #include "core/SuiteRegistry.h"
-#include "system/HostSystem.h"
+#include "os/Windowing.h"
 
 // The access record of the one plug-in this host loads.
 struct SPAccess {
@@ -42,8 +42,8 @@ SPErr GetPluginAccess(SPPluginRef plugin, SPAccessRef* access) {
 SPErr GetAccessInfo(SPAccessRef access, SPPlatformAccessInfo* info) {
   if (AIErr err = Fault("SPAccessSuite.GetAccessInfo")) return err;
   if (access != &gAccess || info == nullptr) return kBadParameterErr;
-  info->defaultAccess = Host::Current().moduleHandle();
-  info->resourceAccess = Host::Current().moduleHandle();
+  info->defaultAccess = Host::Current().module();
+  info->resourceAccess = Host::Current().module();
   info->lastAccessTicks = 0;
   return kNoErr;
 }
@@ -53,7 +53,7 @@ const SPAccessSuite kAccessSuite = {GetPluginAccess, GetAccessInfo};
 // The platform's main window; a host on a terminal has none.
 AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
   if (appWindow == nullptr) return kBadParameterErr;
-  *appWindow = static_cast<AIWindowRef>(host_system::MainWindow());
+  *appWindow = static_cast<AIWindowRef>(os::MainWindow());
   return kNoErr;
 }
 

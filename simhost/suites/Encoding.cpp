@@ -1,6 +1,8 @@
 #include "suites/Encoding.h"
 
-#include "system/HostSystem.h"
+#include <vector>
+
+#include "os/CodePage.h"
 
 namespace simhost {
 namespace {
@@ -61,7 +63,7 @@ std::string Utf8FromCodePoints(const std::u32string& text) {
 
 bool ShiftJISToCodePoints(const std::string& bytes, std::u32string* out) {
   std::string utf8;
-  if (!host_system::ShiftJISToUtf8(bytes, &utf8)) return false;
+  if (!os::Utf8FromCodePage932(bytes, &utf8)) return false;
   return CodePointsFromUtf8(utf8, out, false);
 }
 
@@ -100,7 +102,7 @@ bool Decode(const std::string& bytes, AICharacterEncoding encoding, std::u32stri
 std::string Encode(const std::u32string& text, AICharacterEncoding encoding) {
   switch (encoding) {
     case kAIJapaneseCharacterEncoding: {
-      return host_system::Utf8ToShiftJIS(Utf8FromCodePoints(text));
+      return os::CodePage932FromUtf8(Utf8FromCodePoints(text));
     }
     case kAIUTF16CharacterEncoding: {
       std::string out;

@@ -2,9 +2,9 @@
 
 #include "AIFilePath.h"
 #include "core/Host.h"
+#include "os/Files.h"
 #include "suites/Strings.h"
 #include "core/SuiteRegistry.h"
-#include "system/HostSystem.h"
 
 namespace simhost {
 namespace {
@@ -35,10 +35,10 @@ AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString
   if (AIErr err = Fault("AIFilePathSuite.Exists")) return err;
   if (exists == nullptr) return kBadParameterErr;
   std::string p = PathOf(path);
-  const host_system::PathKind kind = host_system::KindOf(p, resolveLinks != 0);
-  bool found = kind != host_system::PathKind::kMissing;
+  os::PathKind kind = os::KindOfPath(p, resolveLinks);
+  bool found = kind != os::PathKind::kMissing;
   *exists = found;
-  if (found && isFile != nullptr) *isFile = kind != host_system::PathKind::kFolder;
+  if (found && isFile != nullptr) *isFile = kind != os::PathKind::kFolder;
   if (found && longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
   return kNoErr;
 }
@@ -94,14 +94,14 @@ void AssignPath(ai::FilePath& path, const std::string& utf8) {
 namespace {
 size_t LastSeparator(const std::string& path) {
   for (size_t i = path.size(); i > 0; --i)
-    if (host_system::IsPathSeparator(path[i - 1])) return i - 1;
+    if (os::IsPathSeparator(path[i - 1])) return i - 1;
   return std::string::npos;
 }
 }  // namespace
 
 std::string FileNameOf(const std::string& path) {
   std::string trimmed = path;
-  while (trimmed.size() > 1 && host_system::IsPathSeparator(trimmed.back())) trimmed.pop_back();
+  while (trimmed.size() > 1 && os::IsPathSeparator(trimmed.back())) trimmed.pop_back();
   size_t slash = LastSeparator(trimmed);
   return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
 }
@@ -117,12 +117,17 @@ std::string DirectoryOf(const std::string& path) {
   std::string full = FullPathOf(path);
   size_t slash = LastSeparator(full);
   if (slash == std::string::npos) return std::string();
-  // The root keeps its separator: "/" or "C:\".
+  // The root keeps its separator: "/" or "C:\\".
   if (slash == 0 || (slash == 2 && full[1] == ':')) return full.substr(0, slash + 1);
   return full.substr(0, slash);
 }
 
-std::string FullPathOf(const std::string& path) { return host_system::AbsolutePath(path); }
+std::string FullPathOf(const std::string& path) {
+  if (path.empty() || os::IsAbsolutePath(path)) return path;
+  std::string base = os::WorkingFolder();
+  if (base.empty()) return path;
+  return os::IsPathSeparator(base.back()) ? base + path : base + os::PathSeparator() + path;
+}
 
 void PublishFilePathSuites(SuiteRegistry& registry) {
   registry.Publish(kAIFilePathSuite, kAIFilePathSuiteVersion, &kFilePathSuite);

@@ -13,14 +13,14 @@
 
 #include "PluginDocumentTest.h"
 #include "suites/Timers.h"
-#include "system/HostSystem.h"
+#include "os/Windowing.h"
 
 using nlohmann::json;
 using namespace testing_support;
 
 namespace {
 
-namespace host_system = simhost::host_system;
+namespace host_system = simhost::os;
 
 HWND MainWindow() { return static_cast<HWND>(host_system::MainWindow()); }
 
@@ -53,7 +53,7 @@ struct ModuleRange {
   bool Holds(uintptr_t address) const { return address >= begin && address < end; }
 };
 
-ModuleRange RangeOf(void* module) {
+ModuleRange RangeOf(const void* module) {
   ModuleRange range;
   if (module == nullptr) return range;
   auto* dos = static_cast<const IMAGE_DOS_HEADER*>(module);
@@ -303,7 +303,7 @@ TEST_F(ProgressDialogTest, ShutDownDuringARunLeavesNothingPointingIntoTheCode) {
   Files(3);
   ChooseBulk();
   Tick();
-  const ModuleRange code = RangeOf(host().moduleHandle());
+  const ModuleRange code = RangeOf(host().module());
   ASSERT_NE(ProgressDialog(), nullptr);
   ASSERT_GT(WindowsInto(code), 0) << "the dialog runs the plug-in's procedure";
   host().Shutdown();
@@ -315,7 +315,7 @@ TEST_F(ProgressDialogTest, ShutDownDuringARunLeavesNothingPointingIntoTheCode) {
 TEST_F(ProgressDialogTest, UnloadDuringARunLeavesNothingPointingIntoTheCode) {
   Files(3);
   ChooseBulk();
-  const ModuleRange code = RangeOf(host().moduleHandle());
+  const ModuleRange code = RangeOf(host().module());
   ASSERT_NE(ProgressDialog(), nullptr);
   host().Unload();  // the code leaves memory; the record stays with the host
   EXPECT_EQ(ProgressDialog(), nullptr);

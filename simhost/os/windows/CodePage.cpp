@@ -1,15 +1,15 @@
 // The host's Japanese encoding through the system's own code page 932 table.
 #include <windows.h>
 
-#include "system/HostSystem.h"
-#include "system/windows/WideStrings.h"
+#include "os/CodePage.h"
+#include "os/windows/WideStrings.h"
 
 namespace simhost {
-namespace host_system {
+namespace os {
 
 constexpr UINT kShiftJIS = 932;
 
-bool ShiftJISToUtf8(const std::string& shiftJis, std::string* utf8) {
+bool Utf8FromCodePage932(const std::string& shiftJis, std::string* utf8) {
   utf8->clear();
   if (shiftJis.empty()) return true;
   const int units = MultiByteToWideChar(kShiftJIS, MB_ERR_INVALID_CHARS, shiftJis.data(),
@@ -23,7 +23,7 @@ bool ShiftJISToUtf8(const std::string& shiftJis, std::string* utf8) {
 }
 
 // Character by character, so that each one the code page lacks is one "?".
-std::string Utf8ToShiftJIS(const std::string& utf8) {
+std::string CodePage932FromUtf8(const std::string& utf8) {
   const std::wstring wide = Wide(utf8);
   std::string shiftJis;
   for (size_t i = 0; i < wide.size();) {
@@ -42,5 +42,5 @@ std::string Utf8ToShiftJIS(const std::string& utf8) {
   return shiftJis;
 }
 
-}  // namespace host_system
+}  // namespace os
 }  // namespace simhost

@@ -7,7 +7,7 @@
 #include <string>
 
 namespace simhost {
-namespace host_system {
+namespace os {
 
 inline std::wstring Wide(const std::string& utf8) {
   if (utf8.empty()) return std::wstring();
@@ -26,7 +26,20 @@ inline std::string Utf8(const std::wstring& wide) {
   return utf8;
 }
 
-}  // namespace host_system
+// The system's text for the calling thread's last error.
+inline std::string LastErrorText() {
+  const DWORD code = GetLastError();
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string message = text != nullptr ? Utf8(text) : std::string();
+  if (text != nullptr) LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+    message.pop_back();
+  return message.empty() ? "error " + std::to_string(code) : message;
+}
+
+}  // namespace os
 }  // namespace simhost
 
 #endif

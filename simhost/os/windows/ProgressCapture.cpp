@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "system/HostSystem.h"
-#include "system/windows/WideStrings.h"
+#include "os/Files.h"
+#include "os/Windowing.h"
+#include "os/windows/WideStrings.h"
 
 namespace simhost {
-namespace host_system {
+namespace os {
 namespace {
 
 constexpr int kBarControl = 4;
@@ -109,12 +110,12 @@ LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 bool CaptureProgressWindow(const std::string& folder) {
-  if (KindOf(folder, true) != PathKind::kFolder) return false;
-  gFolder = AbsolutePath(folder);
+  if (KindOfPath(folder, true) != PathKind::kFolder) return false;
+  gFolder = IsAbsolutePath(folder) ? folder : WorkingFolder() + "\\" + folder;
   while (gFolder.size() > 3 && IsPathSeparator(gFolder.back())) gFolder.pop_back();
   if (gHook == nullptr) gHook = SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, GetCurrentThreadId());
   return gHook != nullptr;
 }
 
-}  // namespace host_system
+}  // namespace os
 }  // namespace simhost

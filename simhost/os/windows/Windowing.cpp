@@ -4,10 +4,10 @@
 // between its own timer ticks.
 #include <windows.h>
 
-#include "system/HostSystem.h"
+#include "os/Windowing.h"
 
 namespace simhost {
-namespace host_system {
+namespace os {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KestruneSimulatedHost";
@@ -65,5 +65,5 @@ void WaitHandlingEvents(int milliseconds) {
   }
 }
 
-}  // namespace host_system
+}  // namespace os
 }  // namespace simhost
