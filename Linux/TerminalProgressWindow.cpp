@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/ProgressWindow.h"
@@ -39,6 +40,20 @@ std::string Utf8(const char* shiftJIS) {
 // Values outside 0 to 100 are drawn at the nearest end; nothing is drawn outside the bar.
 int Clamp(ai::int32 percent) { return percent < 0 ? 0 : percent > 100 ? 100 : static_cast<int>(percent); }
 
+// The simulated host's --capture-progress: each drawn line also goes into a numbered
+// file of the folder it names, so that a run can be looked at afterwards.
+void Capture(const std::string& line) {
+  static int count = 0;
+  const char* folder = std::getenv("KESTRUNE_CAPTURE_PROGRESS");
+  if (folder == nullptr || folder[0] == 0) return;
+  char name[32];
+  std::snprintf(name, sizeof(name), "/progress-%04d.txt", ++count);
+  if (std::FILE* out = std::fopen((std::string(folder) + name).c_str(), "wb")) {
+    std::fprintf(out, "%s\n", line.c_str());
+    std::fclose(out);
+  }
+}
+
 void Paint() {
   const int shown = Clamp(gWindow.percent);
   const int done = shown * kBarWidth / 100;
@@ -48,6 +63,7 @@ void Paint() {
   if (!gWindow.message.empty()) line += "  " + gWindow.message;
   if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(platform::ProgressWindowAbortLabel()) + ")" : "  Ctrl-C: " + Utf8(platform::ProgressWindowAbortLabel());
   gWindow.abortShown = gAborted != 0;
+  Capture(line);
   std::fprintf(stderr, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
   std::fflush(stderr);
 }

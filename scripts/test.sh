@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, then builds and runs every test with GCC (preset
-# linux) and with Clang and libc++ (preset linux-clang). With --sanitize it runs the
-# AddressSanitizer/UBSan build (preset linux-sanitize) instead.
+# Sets up a fresh Debian machine, then builds and runs every test: GCC (preset linux),
+# Clang and libc++ (preset linux-clang), the macOS bundle's checks and the Windows
+# build under Wine. With --sanitize it runs the AddressSanitizer/UBSan build (preset
+# linux-sanitize) instead.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup-debian.sh"
@@ -14,7 +15,9 @@ for preset in "${presets[@]}"; do
   ctest --preset "$preset" </dev/null
 done
 
-# The macOS bundle: cross-built here, its structure checked and its panel run on GNUstep.
 if [ "${1:-}" != "--sanitize" ]; then
+  # The macOS bundle: cross-built here, its structure checked and its panel run on GNUstep.
   bash "$root/scripts/test-macos.sh"
+  # The Windows deliverables: cross-built here, their tests run under Wine.
+  bash "$root/scripts/test-windows.sh"
 fi

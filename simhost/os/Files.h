@@ -16,6 +16,9 @@ enum class PathKind { kMissing, kFolder, kRegularFile, kOther };
 std::filesystem::path NativePath(const std::string& utf8Path);
 // A path from the file system (or std::filesystem) as UTF-8.
 std::string Utf8Path(const std::filesystem::path& path);
+// Between a folder and the names in it ('/' or '\\'); Windows reads '/' as one too.
+char PathSeparator();
+bool IsPathSeparator(char c);
 // True for a path that does not depend on the working folder.
 bool IsAbsolutePath(const std::string& utf8Path);
 // What the path names; with followLinks false a link is kOther whatever it points to.

@@ -1,11 +1,10 @@
 #include "program/BulkRun.h"
 
-#include <time.h>
-
 #include "suites/Encoding.h"
 #include "suites/Menus.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
+#include "os/Windowing.h"
 
 namespace cli {
 namespace {
@@ -30,13 +29,10 @@ simhost::MenuItem* BulkCommand(simhost::Host& host, bool recursive) {
   return nullptr;
 }
 
-void WaitForTick(const simhost::Timer& timer) {
-  long long nanoseconds = 1000000000LL * timer.period / kTicksPerSecond;
-  struct timespec rest {
-    static_cast<time_t>(nanoseconds / 1000000000LL), static_cast<long>(nanoseconds % 1000000000LL)
-  };
-  while (nanosleep(&rest, &rest) != 0) {
-  }
+// The application handles its events between ticks; a fast timer handles only those
+// already waiting.
+void WaitForTick(const simhost::Timer& timer, bool fast) {
+  simhost::os::WaitHandlingEvents(fast ? 0 : static_cast<int>(1000LL * timer.period / kTicksPerSecond));
 }
 
 }  // namespace
@@ -60,7 +56,7 @@ BulkRunResult RunBulkUpdate(simhost::Host& host, const Options& options, const s
   const size_t limit = 100000;
   for (size_t tick = 0; tick < limit; ++tick) {
     const size_t seen = host.ui().dialogs().size();
-    if (!options.fastTimer) WaitForTick(*timer);
+    WaitForTick(*timer, options.fastTimer);
     host.timers().Tick(timer);
     for (size_t i = seen; i < host.ui().dialogs().size(); ++i)
       if (IsSummary(host.ui().dialogs()[i])) return BulkRunResult::kFinished;

@@ -17,6 +17,7 @@ struct Options {
   std::string pluginPath;              // empty: Kestrune.aip beside the program
   std::optional<bool> answer;          // --yes / --no
   bool fastTimer = false;              // tick as fast as possible instead of at the period
+  std::string captureProgress;         // folder for what the progress window shows; empty: none
   std::vector<std::string> missingFonts;
   std::vector<std::string> installedFonts;
   struct Failure {

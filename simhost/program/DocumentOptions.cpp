@@ -21,7 +21,7 @@ std::string VersionText(const simhost::HostConfig& config) {
 
 std::unique_ptr<simhost::Host> StartWithDocument(const Options& options, const std::string& file) {
   std::unique_ptr<simhost::Host> host = MakeHost(options, false);
-  if (!StartPlugin(*host, options)) return nullptr;
+  if (!host || !StartPlugin(*host, options)) return nullptr;
   if (AIErr err = host->documents().Open(file)) {
     ReportFailure(file, "cannot open: " + host->documents().lastProblem, err);
     host->Shutdown();

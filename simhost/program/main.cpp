@@ -11,6 +11,8 @@
 #include "suites/UserInterface.h"
 #include "os/Process.h"
 #include "os/Terminal.h"
+#include "os/Files.h"
+#include "os/Windowing.h"
 
 namespace cli {
 namespace {
@@ -34,6 +36,9 @@ void PrintUsage(std::FILE* out) {
                "  --plugin PATH          the plug-in binary (default: Kestrune.aip beside\n"
                "                         this program)\n"
                "  --fast-timer           tick the host timer as fast as possible\n"
+               "  --capture-progress DIR write what the progress window shows at each\n"
+               "                         repaint into DIR (numbered BMP files on Windows,\n"
+               "                         text files on a terminal)\n"
                "  --missing-font NAME    treat the font as not installed (repeatable)\n"
                "  --installed-font NAME  treat the font as installed (repeatable)\n"
                "  --withhold-suite NAME  do not lend the suite to the plug-in (repeatable)\n"
@@ -126,12 +131,19 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   } else if (simhost::os::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
+  if (!options.captureProgress.empty() && !simhost::os::CaptureProgressWindow(options.captureProgress)) {
+    std::fprintf(stderr, "kestrune-host: cannot capture the progress window into %s: not a folder\n",
+                 options.captureProgress.c_str());
+    return nullptr;
+  }
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
   return host;
 }
 
 bool StartPlugin(simhost::Host& host, const Options& options) {
-  std::string path = options.pluginPath.empty() ? simhost::os::ProgramFolder() + "/Kestrune.aip" : options.pluginPath;
+  std::string path = options.pluginPath.empty()
+                         ? simhost::os::ProgramFolder() + simhost::os::PathSeparator() + "Kestrune.aip"
+                         : options.pluginPath;
   std::string error;
   if (!host.LoadPlugin(path, &error)) {
     std::fprintf(stderr, "kestrune-host: %s\n", error.c_str());
@@ -163,6 +175,10 @@ int main(int argc, char** argv) {
       options.answer = true;
     } else if (arg == "--no") {
       options.answer = false;
+    } else if (arg == "--capture-progress") {
+      const char* v = value("--capture-progress");
+      if (v == nullptr) return cli::UsageError("--capture-progress needs a folder");
+      options.captureProgress = v;
     } else if (arg == "--fast-timer") {
       options.fastTimer = true;
     } else if (arg == "--host-version") {

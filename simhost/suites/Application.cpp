@@ -5,6 +5,7 @@
 #include "pluginHandler/AISuiteCatalog.h"
 #include "core/Host.h"
 #include "core/SuiteRegistry.h"
+#include "os/Windowing.h"
 
 // The access record of the one plug-in this host loads.
 struct SPAccess {
@@ -49,10 +50,10 @@ SPErr GetAccessInfo(SPAccessRef access, SPPlatformAccessInfo* info) {
 
 const SPAccessSuite kAccessSuite = {GetPluginAccess, GetAccessInfo};
 
-// This host draws no windows of its own: the main window is null.
+// The platform's main window; a host on a terminal has none.
 AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
   if (appWindow == nullptr) return kBadParameterErr;
-  *appWindow = nullptr;
+  *appWindow = static_cast<AIWindowRef>(os::MainWindow());
   return kNoErr;
 }
 

@@ -91,10 +91,18 @@ void AssignPath(ai::FilePath& path, const std::string& utf8) {
   }
 }
 
+namespace {
+size_t LastSeparator(const std::string& path) {
+  for (size_t i = path.size(); i > 0; --i)
+    if (os::IsPathSeparator(path[i - 1])) return i - 1;
+  return std::string::npos;
+}
+}  // namespace
+
 std::string FileNameOf(const std::string& path) {
   std::string trimmed = path;
-  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-  size_t slash = trimmed.rfind('/');
+  while (trimmed.size() > 1 && os::IsPathSeparator(trimmed.back())) trimmed.pop_back();
+  size_t slash = LastSeparator(trimmed);
   return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
 }
 
@@ -107,16 +115,18 @@ std::string ExtensionOf(const std::string& path) {
 
 std::string DirectoryOf(const std::string& path) {
   std::string full = FullPathOf(path);
-  size_t slash = full.rfind('/');
+  size_t slash = LastSeparator(full);
   if (slash == std::string::npos) return std::string();
-  return slash == 0 ? std::string("/") : full.substr(0, slash);
+  // The root keeps its separator: "/" or "C:\\".
+  if (slash == 0 || (slash == 2 && full[1] == ':')) return full.substr(0, slash + 1);
+  return full.substr(0, slash);
 }
 
 std::string FullPathOf(const std::string& path) {
   if (path.empty() || os::IsAbsolutePath(path)) return path;
   std::string base = os::WorkingFolder();
   if (base.empty()) return path;
-  return base == "/" ? "/" + path : base + "/" + path;
+  return os::IsPathSeparator(base.back()) ? base + path : base + os::PathSeparator() + path;
 }
 
 void PublishFilePathSuites(SuiteRegistry& registry) {

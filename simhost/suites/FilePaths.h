@@ -1,5 +1,5 @@
 // The host's file paths: what ai::FilePath handles point to. Paths are UTF-8 on the
-// real file system, "/" separated.
+// real file system, in the platform's form ("/" or "\\" separated).
 #ifndef KESTRUNE_SIMHOST_FILEPATHS_H
 #define KESTRUNE_SIMHOST_FILEPATHS_H
 
@@ -25,7 +25,7 @@ void AssignPath(ai::FilePath& path, const std::string& utf8);
 std::string FileNameOf(const std::string& path);
 std::string ExtensionOf(const std::string& path);  // without the dot; empty when none
 std::string DirectoryOf(const std::string& path);
-std::string FullPathOf(const std::string& path);   // absolute, against the working folder
+std::string FullPathOf(const std::string& path);   // absolute, against the working folder, platform form
 
 void PublishFilePathSuites(SuiteRegistry& registry);
 

@@ -2,6 +2,7 @@
 // bulk-update and demo. The test build of the plug-in makes its pauses virtual.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -123,6 +124,31 @@ TEST_F(ProgramSaveAndBulkTest, DemoUpdatesItsSamplesAndPrintsTheLog) {
   EXPECT_NE(run.out.find("Activity log " + folder + "/Kestrune.log:\n\""), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\"Save as operation completed\"\r\n"), std::string::npos);
   RemoveTree(folder);
+}
+
+}  // namespace
+
+namespace {
+
+// The terminal's progress window, captured: one numbered file per drawn line, in the
+// order drawn, holding the line as it stood on standard error.
+TEST_F(ProgramSaveAndBulkTest, CaptureProgressWritesEachDrawnLine) {
+  const std::string captures = folder_ + "/captures";
+  std::filesystem::create_directories(captures);
+  ProgramRun run = Run({"--yes", "--capture-progress", captures, "bulk-update", Samples() + "/subfolder"});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  std::vector<std::string> shots;
+  for (const auto& entry : std::filesystem::directory_iterator(captures)) shots.push_back(entry.path().filename());
+  std::sort(shots.begin(), shots.end());
+  ASSERT_EQ(shots.size(), 2u) << "0 and 50 percent for two files";
+  EXPECT_EQ(shots[0], "progress-0001.txt");
+  EXPECT_EQ(ReadFile(captures + "/" + shots[0]), "Progress [........................................] 0%  Ctrl-C: Abort\n");
+  EXPECT_EQ(ReadFile(captures + "/" + shots[1]), "Progress [####################....................] 50%  Ctrl-C: Abort\n");
+  EXPECT_NE(run.err.find("50%"), std::string::npos) << "the terminal still shows it";
+
+  ProgramRun refused = Run({"--capture-progress", folder_ + "/none", "menus"});
+  EXPECT_NE(refused.exitStatus, 0);
+  EXPECT_NE(refused.err.find("cannot capture the progress window"), std::string::npos) << refused.err;
 }
 
 }  // namespace

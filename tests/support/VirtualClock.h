@@ -9,6 +9,8 @@ struct VirtualClockState {
   int sleeps;                    // number of pauses
 };
 
+#include "shellMain/PluginMain.h"
+
 #define kVirtualClockEntryName "KestruneVirtualClock"
 typedef VirtualClockState* (*VirtualClockEntry)();
 

@@ -17,6 +17,9 @@ std::filesystem::path NativePath(const std::string& utf8Path) { return std::file
 
 std::string Utf8Path(const std::filesystem::path& path) { return path.string(); }
 
+char PathSeparator() { return '/'; }
+bool IsPathSeparator(char c) { return c == '/'; }
+
 bool IsAbsolutePath(const std::string& utf8Path) { return !utf8Path.empty() && utf8Path[0] == '/'; }
 
 PathKind KindOfPath(const std::string& utf8Path, bool followLinks) {
