@@ -22,8 +22,9 @@ struct Options {
   struct Failure {
     std::string point;
     AIErr status;
+    int nth = 0;  // 0: every call; else only the nth call since the host started
   };
-  std::vector<Failure> failures;       // --fail POINT[=CODE]
+  std::vector<Failure> failures;       // --fail POINT[@N][=CODE]
 };
 
 // A command's arguments are what follows its name; it returns the exit status.
@@ -45,11 +46,18 @@ struct CommandRegistration {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitValidator = 3;  // the plug-in did what the host refuses
+
+// True once any host of this program has reported a validator failure.
+bool ValidatorFailed();
+// True once a host of this program refused an option only it could check.
+bool UsageFailed();
 
 // Prints the usage to standard error and returns kExitUsage.
 int UsageError(const std::string& message);
 
-// A host with the options applied and its dialogs shown on standard output. With
+// A host with the options applied, its dialogs shown on standard output and its
+// validator failures on standard error. With
 // loadPlugin, the plug-in is loaded (a message and null on failure).
 std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin);
 // Loads and starts the plug-in; false with a message when it cannot be loaded.

@@ -72,6 +72,7 @@ ASErr RegisterEvent(const char* eventName, const std::string& title, ai::int32 v
   if (eventName == nullptr || plugin == nullptr) return kBadParameterErr;
   if (TheActions().Find(eventName) != nullptr) return kBadParameterErr;  // names are unique
   TheActions().Register(ActionEvent{eventName, title, version, flag, plugin, userData});
+  Host::Current().faults().Declare(std::string("play:") + eventName);
   return kNoErr;
 }
 
