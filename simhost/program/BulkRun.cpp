@@ -56,14 +56,21 @@ BulkRunResult RunBulkUpdate(simhost::Host& host, const Options& options, const s
   }
   if (!confirmed) return BulkRunResult::kNotStarted;
 
-  // Each file takes a few ticks; a run that goes on far beyond that is stuck.
+  // Each file takes a few ticks; a run that goes on far beyond that is stuck. Every
+  // tick of a run asks the host for something; ticks that ask nothing mean the run
+  // is over, also when its summary could not be shown.
   const size_t limit = 100000;
+  const int kIdleTicksAfterRun = 3;
+  int idle = 0;
   for (size_t tick = 0; tick < limit; ++tick) {
     const size_t seen = host.ui().dialogs().size();
+    const long long callsBefore = host.hostCalls();
     if (!options.fastTimer) WaitForTick(*timer);
     host.timers().Tick(timer);
     for (size_t i = seen; i < host.ui().dialogs().size(); ++i)
       if (IsSummary(host.ui().dialogs()[i])) return BulkRunResult::kFinished;
+    idle = host.hostCalls() == callsBefore ? idle + 1 : 0;
+    if (idle == kIdleTicksAfterRun) return BulkRunResult::kEndedUnseen;
   }
   return BulkRunResult::kUnfinished;
 }

@@ -100,6 +100,15 @@ TEST_F(ProgramSaveAndBulkTest, HostFailuresEndAsFailuresNotSuccesses) {
   EXPECT_NE(bulk.out.find("Open error : 2 files"), std::string::npos) << bulk.out;
 }
 
+// A run whose summary cannot be shown is over all the same: the program says so
+// at once instead of ticking until its bound.
+TEST_F(ProgramSaveAndBulkTest, ABulkUpdateWhoseSummaryFailsEndsAtOnce) {
+  ProgramRun run = Run("--yes --fail AIUserSuite.MessageAlert bulk-update " + Quote(Samples() + "/subfolder"));
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_NE(run.err.find("the bulk update ended without showing its summary"), std::string::npos) << run.err;
+  EXPECT_NE(ReadFile(Samples() + "/subfolder/Kestrune.log").find("brochure.ai"), std::string::npos);
+}
+
 TEST_F(ProgramSaveAndBulkTest, BulkUpdateThatDoesNotRun) {
   ProgramRun declined = Run("--no bulk-update " + Quote(Samples()));
   EXPECT_EQ(declined.exitStatus, 1);
