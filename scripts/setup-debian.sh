@@ -20,3 +20,6 @@ if [ "${#missing[@]}" -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The macOS bundle's cross toolchain and its GNUstep panel tests.
+bash "$(dirname "$0")/setup-macos.sh"

@@ -1,6 +1,5 @@
 #include "core/Host.h"
 
-#include <dlfcn.h>
 
 #include <chrono>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include "suites/Actions.h"
 #include "suites/Application.h"
 #include "documents/Documents.h"
+#include "os/Module.h"
 #include "suites/FilePaths.h"
 #include "suites/Memory.h"
 #include "suites/Menus.h"
@@ -115,7 +115,7 @@ AIErr Host::EnterHostCall(const char* point) {
 Host::~Host() {
   // Documents and dialogs may still hold host strings; drop them while this host is current.
   documents_.reset();
-  if (module_ != nullptr) dlclose(module_);
+  os::UnloadModule(module_);
   gCurrent = previous_;
 }
 
@@ -136,18 +136,19 @@ SPBasicSuite* Host::basicSuite() { return &gBasicSuite; }
 SPPluginRef Host::pluginRef() const { return reinterpret_cast<SPPluginRef>(&gPluginRecord); }
 
 bool Host::LoadPlugin(const std::string& path, std::string* error) {
-  void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  std::string why;
+  os::LoadedModule* module = os::LoadModule(path, &why);
   if (module == nullptr) {
-    if (error != nullptr) *error = std::string("cannot load plug-in ") + path + ": " + dlerror();
+    if (error != nullptr) *error = std::string("cannot load plug-in ") + path + ": " + why;
     return false;
   }
-  void* entry = dlsym(module, kPluginEntryName);
+  void* entry = os::FindSymbol(module, kPluginEntryName);
   if (entry == nullptr) {
     if (error != nullptr) *error = "plug-in " + path + " has no entry point " + kPluginEntryName;
-    dlclose(module);
+    os::UnloadModule(module);
     return false;
   }
-  if (module_ != nullptr) dlclose(module_);
+  os::UnloadModule(module_);
   module_ = module;
   entry_ = reinterpret_cast<SPPluginEntryFunc>(entry);
   modulePath_ = path;
@@ -217,7 +218,7 @@ SPErr Host::Unload() {
   SPAccessMessage message{};
   message.when = kRuntime;
   SPErr status = Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
-  if (module_ != nullptr) dlclose(module_);
+  os::UnloadModule(module_);
   module_ = nullptr;
   entry_ = nullptr;
   return status;

@@ -15,6 +15,7 @@
 #include "core/SuiteCatalog.h"
 #include "core/SuiteRegistry.h"
 #include "core/Validator.h"
+#include "os/Module.h"
 
 namespace simhost {
 
@@ -65,7 +66,7 @@ class Host {
   // Loads the plug-in binary and finds its entry point; false with a message on failure.
   bool LoadPlugin(const std::string& path, std::string* error);
   bool pluginLoaded() const { return entry_ != nullptr; }
-  void* moduleHandle() const { return module_; }
+  os::LoadedModule* module() const { return module_; }
   SPPluginRef pluginRef() const;
 
   // The lifecycle calls of the application.
@@ -112,7 +113,7 @@ class Host {
   std::unique_ptr<Notifiers> notifiers_;
   std::unique_ptr<Actions> actions_;
   std::unique_ptr<Documents> documents_;
-  void* module_ = nullptr;
+  os::LoadedModule* module_ = nullptr;
   std::string modulePath_;
   SPPluginEntryFunc entry_ = nullptr;
   void* globals_ = nullptr;

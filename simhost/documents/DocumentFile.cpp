@@ -1,15 +1,11 @@
 #include "documents/DocumentFile.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -20,6 +16,8 @@
 #include "documents/Fonts.h"
 #include "suites/FilePaths.h"
 #include "documents/PdfWriter.h"
+#include "os/CalendarTime.h"
+#include "os/Files.h"
 
 namespace simhost {
 namespace {
@@ -107,11 +105,10 @@ std::string BoxText(const Box& box) {
 }
 
 std::string PdfDate() {
-  std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char text[32];
-  std::strftime(text, sizeof(text), "(D:%Y%m%d%H%M%SZ)", &utc);
+  os::CalendarTime utc = os::UtcCalendarTime(static_cast<long long>(std::time(nullptr)));
+  char text[48];
+  std::snprintf(text, sizeof(text), "(D:%04lld%02d%02d%02d%02d%02dZ)", utc.year, utc.month, utc.day, utc.hour,
+                utc.minute, utc.second);
   return text;
 }
 
@@ -197,24 +194,7 @@ std::string DocumentFileBytes(const Document& document) {
 
 AIErr WriteDocumentFile(const std::string& path, const Document& document) {
   std::string bytes = DocumentFileBytes(document);
-  std::string folder = DirectoryOf(path);
-  std::string pattern = (folder.empty() ? std::string(".") : folder) + "/.kestrune-save-XXXXXX";
-  int fd = mkstemp(pattern.data());
-  if (fd < 0) return kWriteFailedErr;
-  bool ok = true;
-  for (size_t done = 0; ok && done < bytes.size();) {
-    ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0 && errno == EINTR) continue;
-    ok = wrote > 0;
-    if (ok) done += static_cast<size_t>(wrote);
-  }
-  ok = close(fd) == 0 && ok;
-  if (ok) ok = fchmodat(AT_FDCWD, pattern.c_str(), 0644, 0) == 0 && rename(pattern.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    unlink(pattern.c_str());
-    return kWriteFailedErr;
-  }
-  return kNoErr;
+  return os::WriteFileReplacing(FullPathOf(path), bytes) ? kNoErr : kWriteFailedErr;
 }
 
 AIErr WriteModelFile(const std::string& path, const nlohmann::json& model, const std::string& defaultVersion,
@@ -268,9 +248,8 @@ AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_
 }
 
 AIErr ReadDocumentFile(const std::string& path, Fonts& fonts, std::unique_ptr<Document>* out, std::string* problem) {
-  struct stat info;
   std::ifstream in;
-  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) in.open(path, std::ios::binary);
+  if (os::KindOfPath(path, true) == os::PathKind::kRegularFile) in.open(os::NativePath(path), std::ios::binary);
   if (!in.is_open()) {
     if (problem != nullptr) *problem = "cannot read " + path;
     return kFileNotFoundErr;

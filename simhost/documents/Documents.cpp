@@ -1,13 +1,13 @@
 #include "documents/Documents.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 
 #include "AINotifier.h"
 #include "documents/DocumentFile.h"
 #include "suites/FilePaths.h"
+#include "os/Files.h"
+#include "os/Process.h"
 #include "core/Host.h"
 #include "suites/Notifiers.h"
 #include "suites/UserInterface.h"
@@ -16,17 +16,14 @@ namespace simhost {
 namespace {
 
 std::string DefaultCloudFolder() {
-  const char* configured = getenv("KESTRUNE_CLOUD_FOLDER");
-  if (configured != nullptr && configured[0] != 0) return configured;
-  std::error_code ignored;
-  std::filesystem::path temp = std::filesystem::temp_directory_path(ignored);
-  if (temp.empty()) temp = "/tmp";
-  return (temp / "kestrune-cloud").string();
+  std::string configured = os::EnvironmentValue("KESTRUNE_CLOUD_FOLDER");
+  if (!configured.empty()) return configured;
+  return os::Utf8Path(os::NativePath(os::TemporaryFolder()) / "kestrune-cloud");
 }
 
 // Absolute and without "." or ".." steps, so that one file has one name.
 std::string NormalPath(const std::string& path) {
-  return std::filesystem::path(FullPathOf(path)).lexically_normal().string();
+  return os::Utf8Path(os::NativePath(FullPathOf(path)).lexically_normal());
 }
 
 // A cloud path stays inside the cloud folder: relative, no "..", no empty steps.
@@ -237,7 +234,7 @@ AIErr Documents::SaveToCloud(Document* document, const std::string& cloudPath) {
   }
   std::string path = cloudFolder + "/" + cloudPath;
   std::error_code failed;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), failed);
+  std::filesystem::create_directories(os::NativePath(path).parent_path(), failed);
   if (failed) {
     lastProblem = "cannot make the cloud folder " + cloudFolder;
     return kWriteFailedErr;

@@ -6,6 +6,7 @@
 #include "documents/DocumentFile.h"
 #include "documents/DocumentModel.h"
 #include "documents/Fonts.h"
+#include "os/Files.h"
 
 namespace simhost {
 
@@ -189,20 +190,20 @@ bool WriteSamples(const std::string& folder, const std::string& hostVersion, std
   namespace fs = std::filesystem;
   std::vector<Sample> set = SampleSet(hostVersion);
   for (const Sample& sample : set) {
-    fs::path target = fs::u8path(folder) / fs::u8path(sample.path);
+    fs::path target = os::NativePath(folder) / os::NativePath(sample.path);
     std::error_code ignored;
     if (fs::exists(fs::symlink_status(target, ignored))) {
-      *error = target.u8string() + " exists already; nothing was written";
+      *error = os::Utf8Path(target) + " exists already; nothing was written";
       return false;
     }
   }
   Fonts fonts;
   for (const Sample& sample : set) {
-    fs::path target = fs::u8path(folder) / fs::u8path(sample.path);
+    fs::path target = os::NativePath(folder) / os::NativePath(sample.path);
     std::error_code failed;
     fs::create_directories(target.parent_path(), failed);
     if (failed) {
-      *error = "cannot make the folder " + target.parent_path().u8string();
+      *error = "cannot make the folder " + os::Utf8Path(target.parent_path());
       return false;
     }
     std::string bytes = sample.text;
@@ -221,10 +222,10 @@ bool WriteSamples(const std::string& folder, const std::string& hostVersion, std
     out << bytes;
     out.close();
     if (!out) {
-      *error = "cannot write " + target.u8string();
+      *error = "cannot write " + os::Utf8Path(target);
       return false;
     }
-    if (written != nullptr) written->push_back(target.u8string());
+    if (written != nullptr) written->push_back(os::Utf8Path(target));
   }
   return true;
 }

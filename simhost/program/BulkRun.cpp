@@ -56,16 +56,19 @@ BulkRunResult RunBulkUpdate(simhost::Host& host, const Options& options, const s
   }
   if (!confirmed) return BulkRunResult::kNotStarted;
 
-  // Each file takes a few ticks; a run that goes on far beyond that is stuck. Every
-  // tick of a run asks the host for something; ticks that ask nothing mean the run
-  // is over, also when its summary could not be shown.
+  // Each file takes a few ticks; a run that goes on far beyond that is stuck. A tick
+  // that asks the host for nothing does no work: a run waits so only while a step
+  // keeps failing, and gives up after a few dozen such ticks. Past that the run is
+  // over, also when its summary could not be shown. Idle ticks come without delay,
+  // as nothing is drawn between them.
   const size_t limit = 100000;
-  const int kIdleTicksAfterRun = 3;
+  const int kIdleTicksAfterRun = 100;
+  const int kIdleTicksBeforeHurrying = 3;
   int idle = 0;
   for (size_t tick = 0; tick < limit; ++tick) {
     const size_t seen = host.ui().dialogs().size();
     const long long callsBefore = host.hostCalls();
-    if (!options.fastTimer) WaitForTick(*timer);
+    if (!options.fastTimer && idle < kIdleTicksBeforeHurrying) WaitForTick(*timer);
     host.timers().Tick(timer);
     for (size_t i = seen; i < host.ui().dialogs().size(); ++i)
       if (IsSummary(host.ui().dialogs()[i])) return BulkRunResult::kFinished;

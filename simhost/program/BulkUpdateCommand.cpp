@@ -1,10 +1,9 @@
 // kestrune-host bulk-update: a bulk update of a folder, as a user would run it.
-#include <sys/stat.h>
-
 #include <cstdio>
 
 #include "program/BulkRun.h"
 #include "suites/FilePaths.h"
+#include "os/Files.h"
 
 namespace cli {
 namespace {
@@ -24,8 +23,7 @@ int RunBulkUpdateCommand(const Options& options, const std::vector<std::string>&
     }
   }
   if (folder.empty()) return UsageError("bulk-update needs a folder");
-  struct stat st;
-  if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+  if (simhost::os::KindOfPath(folder, true) != simhost::os::PathKind::kFolder) {
     std::fprintf(stderr, "kestrune-host: %s is not a folder\n", folder.c_str());
     return kExitFailure;
   }

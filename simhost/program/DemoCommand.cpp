@@ -1,9 +1,6 @@
 // kestrune-host demo: a recursive bulk update of a freshly written sample folder,
 // confirmations answered yes, and the activity log it left.
-#include <stdlib.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -11,6 +8,7 @@
 #include "program/BulkRun.h"
 #include "program/DocumentOptions.h"
 #include "documents/Samples.h"
+#include "os/Files.h"
 
 namespace cli {
 namespace {
@@ -20,12 +18,11 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
   Options options = given;
   options.answer = true;
 
-  std::string pattern = (std::filesystem::temp_directory_path() / "kestrune-demo-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
+  std::string folder;
+  if (!simhost::os::MakeUniqueFolder(simhost::os::TemporaryFolder(), "kestrune-demo-", &folder)) {
     std::fprintf(stderr, "kestrune-host: cannot make a folder for the samples\n");
     return kExitFailure;
   }
-  const std::string folder = pattern;
   std::vector<std::string> written;
   std::string error;
   if (!simhost::WriteSamples(folder, VersionText(options.config), &written, &error)) {
@@ -44,7 +41,7 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  std::ifstream log(folder + "/Kestrune.log", std::ios::binary);
+  std::ifstream log(simhost::os::NativePath(folder + "/Kestrune.log"), std::ios::binary);
   std::stringstream lines;
   lines << log.rdbuf();
   std::printf("Activity log %s/Kestrune.log:\n%s\n", folder.c_str(), lines.str().c_str());

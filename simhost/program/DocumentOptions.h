@@ -1,4 +1,4 @@
-// What the document commands share: the fonts this computer has (fontconfig, then
+// What the document commands share: the fonts this computer has (the system's, then
 // --installed-font and --missing-font), the host version as text, and the way a
 // failed document operation is reported.
 #ifndef KESTRUNE_SIMHOST_CLI_DOCUMENTOPTIONS_H
@@ -14,10 +14,9 @@ class Fonts;
 
 namespace cli {
 
-// Fonts are installed as fontconfig finds them (by PostScript, family or full
+// Fonts are installed as the system finds them (by PostScript, family or full
 // name); the options override it, --missing-font winning over --installed-font.
 void ApplyFontOptions(simhost::Fonts& fonts, const Options& options);
-bool FontconfigHasFont(const std::string& name);
 
 std::string VersionText(const simhost::HostConfig& config);
 

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include <nlohmann/json.hpp>
 
@@ -11,6 +10,7 @@
 #include "documents/DocumentModel.h"
 #include "program/DocumentOptions.h"
 #include "documents/Fonts.h"
+#include "os/Files.h"
 
 namespace cli {
 namespace {
@@ -19,7 +19,7 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
   if (args.size() != 2) return UsageError("new-document needs MODEL.json and FILE");
   const std::string& modelPath = args[0];
   const std::string& file = args[1];
-  std::ifstream in(modelPath, std::ios::binary);
+  std::ifstream in(simhost::os::NativePath(modelPath), std::ios::binary);
   if (!in) {
     std::fprintf(stderr, "kestrune-host: cannot read %s\n", modelPath.c_str());
     return kExitFailure;
@@ -42,8 +42,7 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
     return kExitFailure;
   }
   // A model never replaces a file that is there already.
-  struct stat existing;
-  if (lstat(file.c_str(), &existing) == 0) {
+  if (simhost::os::KindOfPath(file, false) != simhost::os::PathKind::kMissing) {
     std::fprintf(stderr, "kestrune-host: %s exists already; nothing was written\n", file.c_str());
     return kExitFailure;
   }

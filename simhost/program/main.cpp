@@ -1,6 +1,4 @@
 // kestrune-host: runs the Kestrune plug-in inside the simulated host.
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +13,8 @@
 #include "documents/Documents.h"
 #include "suites/Menus.h"
 #include "suites/UserInterface.h"
+#include "os/Process.h"
+#include "os/Terminal.h"
 
 namespace cli {
 namespace {
@@ -79,16 +79,6 @@ bool ParseStatus(const std::string& text, AIErr* status) {
   if (end == text.c_str() || *end != 0) return false;
   *status = static_cast<AIErr>(value);
   return true;
-}
-
-std::string ProgramFolder() {
-  char path[4096];
-  ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
-  if (length <= 0) return ".";
-  path[length] = 0;
-  std::string full(path);
-  size_t slash = full.rfind('/');
-  return slash == std::string::npos ? "." : full.substr(0, slash);
 }
 
 std::string Suggest(const std::string& name, const std::vector<std::string>& known) {
@@ -233,7 +223,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   ui.observer = PrintDialog;
   if (options.answer) {
     ui.SetDefaultAnswer(*options.answer);
-  } else if (isatty(STDIN_FILENO)) {
+  } else if (simhost::os::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
@@ -242,7 +232,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
 }
 
 bool StartPlugin(simhost::Host& host, const Options& options) {
-  std::string path = options.pluginPath.empty() ? ProgramFolder() + "/Kestrune.aip" : options.pluginPath;
+  std::string path = options.pluginPath.empty() ? simhost::os::ProgramFolder() + "/Kestrune.aip" : options.pluginPath;
   std::string error;
   if (!host.LoadPlugin(path, &error)) {
     std::fprintf(stderr, "kestrune-host: %s\n", error.c_str());
@@ -256,15 +246,16 @@ bool StartPlugin(simhost::Host& host, const Options& options) {
 }  // namespace cli
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> given = simhost::os::ProgramArguments(argc, argv);
   cli::Options options;
-  int i = 1;
+  size_t i = 0;
   auto value = [&](const char* option) -> const char* {
-    if (i + 1 >= argc) return nullptr;
+    if (i + 1 >= given.size()) return nullptr;
     (void)option;
-    return argv[++i];
+    return given[++i].c_str();
   };
-  for (; i < argc; ++i) {
-    std::string arg = argv[i];
+  for (; i < given.size(); ++i) {
+    std::string arg = given[i];
     if (arg.empty() || arg[0] != '-') break;
     if (arg == "--help" || arg == "-h") {
       cli::PrintUsage(stdout);
@@ -307,19 +298,19 @@ int main(int argc, char** argv) {
       return cli::UsageError("unknown option " + arg);
     }
   }
-  if (i >= argc) return cli::UsageError("no command given");
-  auto it = cli::Commands().find(argv[i]);
-  if (it == cli::Commands().end()) return cli::UsageError(std::string("unknown command ") + argv[i]);
+  if (i >= given.size()) return cli::UsageError("no command given");
+  auto it = cli::Commands().find(given[i]);
+  if (it == cli::Commands().end()) return cli::UsageError("unknown command " + given[i]);
   const std::string problem = cli::CheckFaultOptions(options);
   if (!problem.empty()) return cli::UsageError(problem);
-  std::vector<std::string> args(argv + i + 1, argv + argc);
+  std::vector<std::string> args(given.begin() + static_cast<std::ptrdiff_t>(i) + 1, given.end());
   int status = cli::kExitFailure;
   // Whatever goes wrong inside a command ends it with a message, never an abort.
   try {
     status = it->second.run(options, args);
   } catch (const std::exception& error) {
     std::fflush(stdout);
-    std::fprintf(stderr, "kestrune-host: %s failed: %s\n", argv[i], error.what());
+    std::fprintf(stderr, "kestrune-host: %s failed: %s\n", given[i].c_str(), error.what());
     status = cli::kExitFailure;
   }
   if (cli::UsageFailed()) return cli::kExitUsage;

@@ -42,8 +42,8 @@ SPErr GetPluginAccess(SPPluginRef plugin, SPAccessRef* access) {
 SPErr GetAccessInfo(SPAccessRef access, SPPlatformAccessInfo* info) {
   if (AIErr err = Fault("SPAccessSuite.GetAccessInfo")) return err;
   if (access != &gAccess || info == nullptr) return kBadParameterErr;
-  info->defaultAccess = Host::Current().moduleHandle();
-  info->resourceAccess = Host::Current().moduleHandle();
+  info->defaultAccess = Host::Current().module();
+  info->resourceAccess = Host::Current().module();
   info->lastAccessTicks = 0;
   return kNoErr;
 }

@@ -1,46 +1,13 @@
 #include "suites/Encoding.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <vector>
+
+#include "os/CodePage.h"
 
 namespace simhost {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-// Converts with iconv; with lenient, each character the target cannot hold becomes "?".
-bool Iconv(const char* to, const char* from, const std::string& in, std::string* out, bool lenient) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out->clear();
-  std::vector<char> buffer(in.size() * 4 + 16);
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  bool ok = true;
-  while (srcLeft > 0) {
-    char* dst = buffer.data();
-    size_t dstLeft = buffer.size();
-    size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    out->append(buffer.data(), buffer.size() - dstLeft);
-    if (r != static_cast<size_t>(-1)) continue;
-    if (errno == E2BIG) continue;
-    if (!lenient) {
-      ok = false;
-      break;
-    }
-    // Lenient conversion is from UTF-8: a character the target cannot hold is one "?".
-    unsigned char lead = static_cast<unsigned char>(*src);
-    size_t skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (skip > srcLeft) skip = srcLeft;
-    out->append("?");
-    src += skip;
-    srcLeft -= skip;
-  }
-  iconv_close(cd);
-  return ok;
-}
 
 }  // namespace
 
@@ -96,7 +63,7 @@ std::string Utf8FromCodePoints(const std::u32string& text) {
 
 bool ShiftJISToCodePoints(const std::string& bytes, std::u32string* out) {
   std::string utf8;
-  if (!Iconv("UTF-8", "CP932", bytes, &utf8, false)) return false;
+  if (!os::Utf8FromCodePage932(bytes, &utf8)) return false;
   return CodePointsFromUtf8(utf8, out, false);
 }
 
@@ -135,9 +102,7 @@ bool Decode(const std::string& bytes, AICharacterEncoding encoding, std::u32stri
 std::string Encode(const std::u32string& text, AICharacterEncoding encoding) {
   switch (encoding) {
     case kAIJapaneseCharacterEncoding: {
-      std::string sjis;
-      Iconv("CP932", "UTF-8", Utf8FromCodePoints(text), &sjis, true);
-      return sjis;
+      return os::CodePage932FromUtf8(Utf8FromCodePoints(text));
     }
     case kAIUTF16CharacterEncoding: {
       std::string out;

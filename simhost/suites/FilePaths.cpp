@@ -1,12 +1,8 @@
 #include "suites/FilePaths.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <vector>
-
 #include "AIFilePath.h"
 #include "core/Host.h"
+#include "os/Files.h"
 #include "suites/Strings.h"
 #include "core/SuiteRegistry.h"
 
@@ -39,10 +35,10 @@ AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString
   if (AIErr err = Fault("AIFilePathSuite.Exists")) return err;
   if (exists == nullptr) return kBadParameterErr;
   std::string p = PathOf(path);
-  struct stat st;
-  bool found = !p.empty() && (resolveLinks ? stat(p.c_str(), &st) : lstat(p.c_str(), &st)) == 0;
+  os::PathKind kind = os::KindOfPath(p, resolveLinks);
+  bool found = kind != os::PathKind::kMissing;
   *exists = found;
-  if (found && isFile != nullptr) *isFile = !S_ISDIR(st.st_mode);
+  if (found && isFile != nullptr) *isFile = kind != os::PathKind::kFolder;
   if (found && longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
   return kNoErr;
 }
@@ -117,10 +113,9 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 std::string FullPathOf(const std::string& path) {
-  if (path.empty() || path[0] == '/') return path;
-  std::vector<char> cwd(4096);
-  if (getcwd(cwd.data(), cwd.size()) == nullptr) return path;
-  std::string base(cwd.data());
+  if (path.empty() || os::IsAbsolutePath(path)) return path;
+  std::string base = os::WorkingFolder();
+  if (base.empty()) return path;
   return base == "/" ? "/" + path : base + "/" + path;
 }
 

@@ -1,13 +1,13 @@
 // The bulk update through the plug-in binary: the menu commands, the timer driver,
 // the progress window on the terminal, the activity log and the summary.
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
+#include "os/Terminal.h"
 #include "suites/Actions.h"
 #include "documents/DocumentFile.h"
 #include "documents/DocumentModel.h"
@@ -203,7 +203,7 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   ChooseBulk();
   Tick();  // opens the first file
   ASSERT_EQ(globals().spoolState, kSpoolOpened);
-  raise(SIGINT);  // Ctrl-C: the window's Abort
+  simhost::os::RaiseInterrupt();  // Ctrl-C: the window's Abort
   Tick();  // taken at once: the open file is closed unsaved
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(globals().spoolState, kSpoolIdle);
@@ -212,9 +212,7 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 10 files");
   auto lines = Lines(Log(), "\r\n");
   EXPECT_EQ(lines.size(), 10u) << "every canceled file has its line";
-  struct sigaction now {};
-  sigaction(SIGINT, nullptr, &now);
-  EXPECT_EQ(now.sa_handler, SIG_DFL) << "Ctrl-C is given back when the window closes";
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back when the window closes";
 }
 
 TEST_F(BulkUpdateTest, ACanceledSaveAsksWhetherToEndTheRun) {
@@ -318,9 +316,7 @@ TEST_F(BulkUpdateTest, ShutdownDuringARunLeavesNothingBehind) {
   Tick();
   EXPECT_EQ(host().Shutdown(), kNoErr);
   testing::internal::GetCapturedStderr();
-  struct sigaction now {};
-  sigaction(SIGINT, nullptr, &now);
-  EXPECT_EQ(now.sa_handler, SIG_DFL);
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault());
   EXPECT_EQ(host().memory().liveBlocks(), 0u);
 }
 

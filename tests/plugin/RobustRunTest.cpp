@@ -2,7 +2,7 @@
 // with hostile folders: every file gets one true outcome, nothing hangs, and nothing
 // is written where it should not be.
 #include <gtest/gtest.h>
-#include <signal.h>
+#include "os/Terminal.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -237,7 +237,7 @@ TEST_F(RobustRunTest, ARunThatCannotMoveOnEndsAndAbortAlwaysWorks) {
     host().faults().Inject(std::string("acquire:") + c.suite, kSPSuiteNotFoundError, 1, true);
     Tick();
     Tick();
-    if (c.abort) raise(SIGINT);
+    if (c.abort) simhost::os::RaiseInterrupt();
     int ticks = RunToSummary(200);
     host().faults().Clear();
     std::string window = testing::internal::GetCapturedStderr();
@@ -257,7 +257,7 @@ TEST_F(RobustRunTest, AbortWhileAFileIsOpenClosesItUnsaved) {
   ChooseBulk();
   Tick();
   ASSERT_EQ(globals().spoolState, kSpoolOpened);
-  raise(SIGINT);
+  simhost::os::RaiseInterrupt();
   Tick();
   std::string window = testing::internal::GetCapturedStderr();
   EXPECT_EQ(globals().spoolState, kSpoolIdle);

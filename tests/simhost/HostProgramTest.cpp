@@ -1,11 +1,11 @@
 // The kestrune-host program's document commands, run as a user runs them.
-#include <sys/wait.h>
-
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
 #include "DocumentFixture.h"
+#include "Program.h"
+#include "os/Files.h"
 
 namespace documents_test {
 namespace {
@@ -14,12 +14,6 @@ struct Result {
   int status = -1;
   std::string out, err;
 };
-
-std::string Quoted(const std::string& text) {
-  std::string out = "'";
-  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
 
 // "KESTRUNE_SAVEAS returned MiFn 0x4d69466e", or "... returned 0 0x00000000".
 bool IsResultLine(const std::string& out) {
@@ -38,23 +32,16 @@ bool IsResultLine(const std::string& out) {
 class HostProgramTest : public DocumentTest {
  protected:
   Result Run(const std::vector<std::string>& args) {
-    std::string command = Quoted(KESTRUNE_HOST_PROGRAM) + " --plugin " + Quoted(KESTRUNE_PLUGIN_PATH);
-    for (const std::string& arg : args) command += " " + Quoted(arg);
-    command += " > " + Quoted(PathIn(".out")) + " 2> " + Quoted(PathIn(".err")) + " < /dev/null";
-    Result result;
-    int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = testing_support::ReadFile(PathIn(".out"));
-    result.err = testing_support::ReadFile(PathIn(".err"));
-    return result;
+    std::vector<std::string> all = {"--plugin", KESTRUNE_PLUGIN_PATH};
+    all.insert(all.end(), args.begin(), args.end());
+    testing_support::ProgramRun run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, all);
+    return Result{run.exitStatus, run.out, run.err};
   }
-  // The files of the test's folder, but the captured output.
+  // The files of the test's folder.
   std::set<std::string> Files() {
     std::set<std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(Folder())) {
-      std::string name = entry.path().filename().string();
-      if (name != ".out" && name != ".err") files.insert(entry.path().string());
-    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(simhost::os::NativePath(Folder())))
+      files.insert(simhost::os::Utf8Path(entry.path()));
     return files;
   }
 };
@@ -129,7 +116,7 @@ TEST_F(HostProgramTest, MakeSamplesWritesTheSetOnceAndDescribeReadsIt) {
   Result made = Run({"make-samples", PathIn("samples")});
   ASSERT_EQ(made.status, 0) << made.err;
   EXPECT_NE(made.out.find("flyer[CP_updated_Ai28.1.0].ai"), std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(PathIn("samples/subfolder/パンフレット.ai"))));
+  EXPECT_TRUE(std::filesystem::exists(simhost::os::NativePath(PathIn("samples/subfolder/パンフレット.ai"))));
   Result again = Run({"make-samples", PathIn("samples")});
   EXPECT_EQ(again.status, 1);
   EXPECT_NE(again.err.find("exists already"), std::string::npos);

@@ -18,12 +18,14 @@ const std::string kProgram = KESTRUNE_HOST_PROGRAM;
 class ProgramSaveAndBulkTest : public testing::Test {
  protected:
   ProgramSaveAndBulkTest() : folder_(MakeTempFolder("program")) {
-    EXPECT_EQ(Run("make-samples " + Quote(Samples())).exitStatus, 0);
+    EXPECT_EQ(Run({"make-samples", Samples()}).exitStatus, 0);
   }
   ~ProgramSaveAndBulkTest() override { RemoveTree(folder_); }
   std::string Samples() { return folder_ + "/samples"; }
-  ProgramRun Run(const std::string& arguments) {
-    return RunProgram(kProgram, "--plugin " + Quote(TestPluginPath()) + " --fast-timer " + arguments);
+  ProgramRun Run(const std::vector<std::string>& arguments) {
+    std::vector<std::string> all = {"--plugin", TestPluginPath(), "--fast-timer"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return RunProgram(kProgram, all);
   }
   std::string folder_;
 };
@@ -32,7 +34,7 @@ TEST_F(ProgramSaveAndBulkTest, SaveAsWritesTheMarkedCopyBesideTheSource) {
   const std::string source = Samples() + "/flyer.ai";
   const std::string copy = Samples() + "/flyer[CP_updated_Ai28.1.0](1).ai";  // the plain name is taken
   const std::string before = ReadFile(source);
-  ProgramRun run = Run("--yes save-as " + Quote(source));
+  ProgramRun run = Run({"--yes", "save-as", source});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.out.find("[confirm] Saving with updated text layout information\n-> yes"), std::string::npos)
       << run.out;
@@ -40,7 +42,7 @@ TEST_F(ProgramSaveAndBulkTest, SaveAsWritesTheMarkedCopyBesideTheSource) {
   ASSERT_TRUE(std::filesystem::exists(copy));
   EXPECT_EQ(ReadFile(source), before);
   // Every frame of the kinds laid out (0 to 2) was composed by this host; others were not touched.
-  nlohmann::json model = nlohmann::json::parse(Run("describe " + Quote(copy)).out);
+  nlohmann::json model = nlohmann::json::parse(Run({"describe", copy}).out);
   int refreshed = 0;
   std::function<void(const nlohmann::json&)> visit = [&](const nlohmann::json& art) {
     for (const auto& object : art) {
@@ -67,21 +69,21 @@ TEST_F(ProgramSaveAndBulkTest, PlayPrintsTheResultCode) {
                         {"flyer[CP_updated_Ai28.1.0].ai", "KESTRUNE_SAVEAS returned PrCP 0x50724350\n"},
                         {"subfolder/brochure.ai", "KESTRUNE_SAVEAS returned 0 0x00000000\n"}};
   for (const Case& c : cases) {
-    ProgramRun run = Run("play " + Quote(Samples() + "/" + c.file));
+    ProgramRun run = Run({"play", Samples() + "/" + c.file});
     EXPECT_EQ(run.exitStatus, 0) << c.file << run.err;
     EXPECT_NE(run.out.find(c.line), std::string::npos) << c.file << "\n" << run.out;
   }
 }
 
 TEST_F(ProgramSaveAndBulkTest, BulkUpdateRunsToItsSummary) {
-  ProgramRun run = Run("--yes bulk-update --recursive " + Quote(Samples()));
+  ProgramRun run = Run({"--yes", "bulk-update", "--recursive", Samples()});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.out.find("(10 files)\n-> yes"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("[message] Bulk update completed.\n"), std::string::npos) << run.out;
   EXPECT_NE(run.err.find("Progress ["), std::string::npos) << "the window is drawn on standard error";
   EXPECT_TRUE(std::filesystem::exists(Samples() + "/Kestrune.log"));
 
-  ProgramRun flat = Run("--yes bulk-update " + Quote(Samples() + "/subfolder"));
+  ProgramRun flat = Run({"--yes", "bulk-update", Samples() + "/subfolder"});
   EXPECT_EQ(flat.exitStatus, 0) << flat.err;
   EXPECT_NE(flat.out.find("(2 files)"), std::string::npos) << flat.out;
 }
@@ -89,12 +91,12 @@ TEST_F(ProgramSaveAndBulkTest, BulkUpdateRunsToItsSummary) {
 // The program's fault injection reaches the plug-in's failure paths: a host that
 // cannot move the text, or that withholds a suite in the middle of a bulk update.
 TEST_F(ProgramSaveAndBulkTest, HostFailuresEndAsFailuresNotSuccesses) {
-  ProgramRun played = Run("--fail play:adobe_move=Hst! play " + Quote(Samples() + "/subfolder/brochure.ai"));
+  ProgramRun played = Run({"--fail", "play:adobe_move=Hst!", "play", Samples() + "/subfolder/brochure.ai"});
   EXPECT_EQ(played.exitStatus, 0) << played.err;
   EXPECT_NE(played.out.find("KESTRUNE_SAVEAS returned Hst! 0x48737421\n"), std::string::npos) << played.out;
   EXPECT_EQ(played.out.find("Save as operation completed"), std::string::npos) << played.out;
 
-  ProgramRun bulk = Run("--yes --fail \"acquire:AI Action Manager Suite\" bulk-update " + Quote(Samples() + "/subfolder"));
+  ProgramRun bulk = Run({"--yes", "--fail", "acquire:AI Action Manager Suite", "bulk-update", Samples() + "/subfolder"});
   EXPECT_EQ(bulk.exitStatus, 0) << bulk.err;
   EXPECT_NE(bulk.out.find("[message] Bulk update completed."), std::string::npos) << bulk.out;
   EXPECT_NE(bulk.out.find("Open error : 2 files"), std::string::npos) << bulk.out;
@@ -110,19 +112,19 @@ TEST_F(ProgramSaveAndBulkTest, ABulkUpdateWhoseSummaryFailsEndsAtOnce) {
 }
 
 TEST_F(ProgramSaveAndBulkTest, BulkUpdateThatDoesNotRun) {
-  ProgramRun declined = Run("--no bulk-update " + Quote(Samples()));
+  ProgramRun declined = Run({"--no", "bulk-update", Samples()});
   EXPECT_EQ(declined.exitStatus, 1);
   EXPECT_NE(declined.err.find("no bulk update ran"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(Samples() + "/Kestrune.log"));
-  ProgramRun missing = Run("bulk-update " + Quote(folder_ + "/absent"));
+  ProgramRun missing = Run({"bulk-update", folder_ + "/absent"});
   EXPECT_EQ(missing.exitStatus, 1);
   EXPECT_NE(missing.err.find("is not a folder"), std::string::npos);
-  EXPECT_EQ(Run("bulk-update").exitStatus, 2);
-  EXPECT_EQ(Run("bulk-update --deep " + Quote(Samples())).exitStatus, 2);
+  EXPECT_EQ(Run({"bulk-update"}).exitStatus, 2);
+  EXPECT_EQ(Run({"bulk-update", "--deep", Samples()}).exitStatus, 2);
 }
 
 TEST_F(ProgramSaveAndBulkTest, DemoUpdatesItsSamplesAndPrintsTheLog) {
-  ProgramRun run = Run("demo");
+  ProgramRun run = Run({"demo"});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   const std::string head = "Sample documents written to ";
   ASSERT_EQ(run.out.compare(0, head.size(), head), 0) << run.out;

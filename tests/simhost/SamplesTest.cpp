@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "os/Files.h"
 #include "documents/DocumentFile.h"
 #include "DocumentFixture.h"
 #include "documents/Samples.h"
@@ -53,7 +54,7 @@ TEST_F(SamplesTest, TheSetReachesEveryOutcomeAndHoldsWhatAScanMustSkip) {
   bool hiddenLockedLayer = false, lockedInHidden = false, lockedArt = false, hiddenArt = false;
   for (const simhost::Sample& sample : set) {
     std::string path = PathIn(sample.path);
-    ASSERT_TRUE(std::filesystem::exists(std::filesystem::u8path(path))) << sample.path;
+    ASSERT_TRUE(std::filesystem::exists(simhost::os::NativePath(path))) << sample.path;
     std::unique_ptr<Document> document;
     AIErr opened = simhost::ReadDocumentFile(path, docs().fonts(), &document, &problem);
     if (sample.form == simhost::Sample::Form::Damaged) {
@@ -84,7 +85,7 @@ TEST_F(SamplesTest, TheSetReachesEveryOutcomeAndHoldsWhatAScanMustSkip) {
   EXPECT_TRUE(hiddenLockedLayer && lockedInHidden && lockedArt && hiddenArt);
   for (const char* skipped : {"notes.txt", ".hidden.ai", "flyer[CP_updated_Ai28.1.0].ai",
                               "チラシ[CP_更新済みAi27.9.0].ai", "poster.eps"})
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(PathIn(skipped)))) << skipped;
+    EXPECT_TRUE(std::filesystem::exists(simhost::os::NativePath(PathIn(skipped)))) << skipped;
 }
 
 TEST_F(SamplesTest, TheTrimAreaFilesComeFromVersion13WithBoxesApart) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "os/Files.h"
 #include "documents/DocumentFile.h"
 #include "documents/DocumentModel.h"
 #include "suites/Menus.h"
@@ -55,7 +56,7 @@ std::string PluginDocumentTest::Write(const std::string& name, const json& model
   auto document = simhost::DocumentFromModel(model, docs().fonts(), "24.0.0", &problem);
   EXPECT_TRUE(document) << problem;
   std::string path = folder_ + "/" + name;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::filesystem::create_directories(simhost::os::NativePath(path).parent_path());
   if (document) {
     EXPECT_EQ(simhost::WriteDocumentFile(path, *document), kNoErr);
   }

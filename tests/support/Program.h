@@ -3,6 +3,7 @@
 #define KESTRUNE_TESTS_PROGRAM_H
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -12,10 +13,8 @@ struct ProgramRun {
   std::string err;
 };
 
-// Runs the program with the given arguments (each quoted for the shell), with no
-// standard input.
-ProgramRun RunProgram(const std::string& program, const std::string& arguments);
-std::string Quote(const std::string& text);
+// Runs the program with the given arguments, with no standard input.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace testing_support
 

@@ -1,38 +1,40 @@
 #include "TestHost.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
+
+#include "os/Files.h"
+#include "os/Module.h"
 
 namespace testing_support {
 
 std::string TestPluginPath() { return KESTRUNE_TEST_PLUGIN; }
 
 std::string MakeTempFolder(const std::string& tag) {
-  std::string pattern = (std::filesystem::temp_directory_path() / ("kestrune-" + tag + "-XXXXXX")).string();
-  char* made = mkdtemp(pattern.data());
-  if (made == nullptr) throw std::runtime_error("cannot make a temporary folder");
+  std::string made;
+  if (!simhost::os::MakeUniqueFolder(simhost::os::TemporaryFolder(), "kestrune-" + tag + "-", &made))
+    throw std::runtime_error("cannot make a temporary folder");
   return made;
 }
 
 void RemoveTree(const std::string& path) {
   std::error_code ignored;
-  std::filesystem::remove_all(path, ignored);
+  std::filesystem::remove_all(simhost::os::NativePath(path), ignored);
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(simhost::os::NativePath(path), std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
+  std::ofstream out(simhost::os::NativePath(path), std::ios::binary);
   out << bytes;
 }
 
@@ -49,7 +51,7 @@ SPErr PluginHost::Start() {
   std::string error;
   if (!host_->pluginLoaded()) {
     EXPECT_TRUE(host_->LoadPlugin(TestPluginPath(), &error)) << error;
-    auto entry = reinterpret_cast<VirtualClockEntry>(dlsym(host_->moduleHandle(), kVirtualClockEntryName));
+    auto entry = reinterpret_cast<VirtualClockEntry>(simhost::os::FindSymbol(host_->module(), kVirtualClockEntryName));
     clock_ = entry != nullptr ? entry() : nullptr;
   }
   return host_->Startup();

@@ -1,7 +1,6 @@
 #include "VirtualClock.h"
 
-#include <time.h>
-
+#include "os/CalendarTime.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -14,10 +13,8 @@ extern "C" VirtualClockState* KestruneVirtualClock() { return &gClock; }
 namespace platform {
 
 LocalTime CurrentLocalTime() {
-  time_t now = static_cast<time_t>(gClock.nowSeconds);
-  struct tm parts {};
-  gmtime_r(&now, &parts);
-  return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
+  simhost::os::CalendarTime parts = simhost::os::UtcCalendarTime(gClock.nowSeconds);
+  return LocalTime{static_cast<int>(parts.year), parts.month, parts.day, parts.hour, parts.minute, parts.second};
 }
 
 void SleepMilliseconds(int milliseconds) {

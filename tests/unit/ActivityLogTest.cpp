@@ -1,7 +1,6 @@
 // The activity log: names relative to the bulk folder, the exact CSV line, when lines
 // are written at all, and the conversion of the program's Shift-JIS texts.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "os/Process.h"
 #include "DirectPlugin.h"
 #include "TestHost.h"
 #include "core/Faults.h"
@@ -228,9 +228,9 @@ TEST_F(ActivityLogTest, TwoRunsAppendToOneFileOlderFirstAndNoHandleStaysOpen) {
   fs::remove(logPath);
   WriteDebugMessage(logPath.c_str(), "a.ai", "", "third");
   EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 04:04:05\",\"a.ai\",\"\",\"third\"\r\n");
-  size_t before = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+  size_t before = simhost::os::OpenFileCount();
   WriteDebugMessage(logPath.c_str(), "a.ai", "", "fourth");
-  size_t after = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+  size_t after = simhost::os::OpenFileCount();
   EXPECT_EQ(before, after);
 }
 

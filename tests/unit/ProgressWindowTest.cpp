@@ -1,8 +1,8 @@
 // The progress window as this platform draws it: on standard error, with Ctrl-C as
 // its Abort button.
 #include <gtest/gtest.h>
-#include <signal.h>
 
+#include "os/Terminal.h"
 #include "DirectPlugin.h"
 #include "platform/ProgressWindow.h"
 
@@ -46,22 +46,20 @@ TEST_F(ProgressWindowTest, CtrlCAbortsOnceAndIsGivenBackOnClose) {
   ProgressWindow::Open(true);
   EXPECT_TRUE(ProgressWindow::IsOpen());
   EXPECT_EQ(ProgressWindow::IsAborted(), 0);
-  raise(SIGINT);
+  simhost::os::RaiseInterrupt();
   EXPECT_EQ(ProgressWindow::IsAborted(), 1);
-  raise(SIGINT);
+  simhost::os::RaiseInterrupt();
   EXPECT_EQ(ProgressWindow::IsAborted(), 1) << "the flag stays set";
   ProgressWindow::Close();
   testing::internal::GetCapturedStderr();
   EXPECT_FALSE(ProgressWindow::IsOpen());
   EXPECT_EQ(ProgressWindow::IsAborted(), 0);
-  struct sigaction now {};
-  sigaction(SIGINT, nullptr, &now);
-  EXPECT_EQ(now.sa_handler, SIG_DFL);
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault());
 
   // A reopened window starts afresh; without the abort offered Ctrl-C is ignored.
   testing::internal::CaptureStderr();
   ProgressWindow::Open(false);
-  raise(SIGINT);
+  simhost::os::RaiseInterrupt();
   EXPECT_EQ(ProgressWindow::IsAborted(), 0);
   ProgressWindow::Close();
   testing::internal::GetCapturedStderr();
@@ -71,7 +69,7 @@ TEST_F(ProgressWindowTest, TheAbortedStateIsShownOnceCtrlCIsPressed) {
   testing::internal::CaptureStderr();
   ProgressWindow::Open(true);
   ProgressWindow::SetProgressPercent(40);
-  raise(SIGINT);
+  simhost::os::RaiseInterrupt();
   EXPECT_EQ(ProgressWindow::IsAborted(), 1);
   EXPECT_EQ(ProgressWindow::IsAborted(), 1);
   std::string drawn = testing::internal::GetCapturedStderr();

@@ -1,10 +1,10 @@
 // The program's texts: every Japanese text decodes from its Shift-JIS bytes to exactly
 // the text users are shown, and every English one is the plain ASCII text.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
+#include "os/CodePage.h"
 #include "DirectPlugin.h"
 #include "common/Texts.h"
 
@@ -111,19 +111,7 @@ const Expected kExpected[] = {
 
 // Decoded independently of the plug-in's own conversion, so a fault in either shows.
 bool DecodeShiftJIS(const std::string& bytes, std::string* utf8) {
-  iconv_t converter = iconv_open("UTF-8", "CP932");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
-  std::string out(bytes.size() * 4 + 4, '\0');
-  char* in = const_cast<char*>(bytes.data());
-  size_t inLeft = bytes.size();
-  char* outPtr = &out[0];
-  size_t outLeft = out.size();
-  size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(converter);
-  if (result == static_cast<size_t>(-1) || inLeft != 0) return false;
-  out.resize(out.size() - outLeft);
-  *utf8 = out;
-  return true;
+  return simhost::os::Utf8FromCodePage932(bytes, utf8);
 }
 
 TEST(Texts, EveryTextIsListedOnceInTableOrder) {

@@ -1,0 +1,101 @@
+# The macOS bundle Kestrune.aip, cross-built with Debian's Clang and LLD.
+# Called by scripts/build-macos.sh: make -f Mac/build/bundle.mk ROOT=... OUT=... SDK=... NIB=...
+ROOT ?= $(CURDIR)
+OUT ?= $(ROOT)/build-macos
+SDK ?= $(OUT)/darwin-sdk/package
+LLVM ?= 14
+ARCHS := arm64 x86_64
+BUNDLE := $(OUT)/Kestrune.aip
+
+CC := clang-$(LLVM)
+CXX := clang++-$(LLVM)
+LD := ld64.lld-$(LLVM)
+LIPO := llvm-lipo-$(LLVM)
+NM := llvm-nm-$(LLVM)
+LAUNCHER := $(shell command -v ccache 2>/dev/null)
+
+DARWIN_INCLUDE = $(SDK)/lib/libc/include
+# The darwin C headers for one architecture, the generic ones after.
+darwin_includes = -nostdlibinc -isystem $(DARWIN_INCLUDE)/$(1)-macos.11-none \
+  -isystem $(DARWIN_INCLUDE)/any-macos.11-any -isystem $(DARWIN_INCLUDE)/any-macos-any
+header_arch = $(if $(filter arm64,$(1)),aarch64,x86_64)
+
+COMMON_FLAGS := -mmacosx-version-min=12.0 -O2 -g0 -fvisibility=hidden -fPIC -Wall -Wextra \
+  -I$(ROOT)/SOURCE -I$(ROOT)/host -I$(ROOT)/Mac -MMD -MP
+CXX_FLAGS := -std=c++17 -fvisibility-inlines-hidden -nostdinc++ -isystem /usr/lib/llvm-$(LLVM)/include/c++/v1
+OBJC_FLAGS := -fobjc-runtime=macosx-12.0 -fno-objc-arc -fobjc-exceptions
+
+# The plug-in's shared logic, the host wrappers, the POSIX services macOS shares with
+# Linux, and the macOS realisations.
+SOURCES := $(filter-out $(ROOT)/SOURCE/platform/%,$(wildcard $(ROOT)/SOURCE/*/*.cpp)) \
+  $(wildcard $(ROOT)/host/*.cpp) \
+  $(ROOT)/Posix/Clock.cpp $(ROOT)/Posix/Directory.cpp $(ROOT)/Posix/PathRules.cpp \
+  $(wildcard $(ROOT)/Mac/*.cpp) $(wildcard $(ROOT)/Mac/*.m) $(wildcard $(ROOT)/Mac/*.mm)
+object_of = $(patsubst $(ROOT)/%,$(OUT)/obj/$(1)/%.o,$(SOURCES))
+OBJECTS_arm64 := $(call object_of,arm64)
+OBJECTS_x86_64 := $(call object_of,x86_64)
+
+STUB_DIR := $(OUT)/stubs
+LIBRARIES := libc++ libobjc Foundation AppKit CoreServices
+STUBS := $(patsubst %,$(STUB_DIR)/%.tbd,$(LIBRARIES))
+LIBSYSTEM := $(SDK)/lib/libc/darwin/libSystem.12.tbd
+
+RESOURCES := $(BUNDLE)/Contents/Resources
+BUNDLE_FILES := $(BUNDLE)/Contents/Info.plist $(BUNDLE)/Contents/PkgInfo \
+  $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc $(RESOURCES)/Kestrune_ProgressPanel.nib
+
+.PHONY: all
+all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES)
+
+define arch_rules
+$(OUT)/obj/$(1)/%.cpp.o: $(ROOT)/%.cpp
+	@mkdir -p $$(@D)
+	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 $(COMMON_FLAGS) $(CXX_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
+$(OUT)/obj/$(1)/%.mm.o: $(ROOT)/%.mm
+	@mkdir -p $$(@D)
+	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 -x objective-c++ $(COMMON_FLAGS) $(CXX_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
+$(OUT)/obj/$(1)/%.m.o: $(ROOT)/%.m
+	@mkdir -p $$(@D)
+	$(LAUNCHER) $(CC) -target $(1)-apple-macos12 -x objective-c -std=gnu11 $(COMMON_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
+
+# What the objects of this architecture use and define, for the stubs.
+$(OUT)/obj/$(1).undefined: $$(OBJECTS_$(1))
+	$(NM) -j -u $$^ >$$@
+$(OUT)/obj/$(1).defined: $$(OBJECTS_$(1))
+	$(NM) -j --defined-only $$^ >$$@
+
+# The linker signs each slice ad hoc (Apple silicon runs no unsigned code), as the
+# last step: nothing may touch the file afterwards, lipo only places the slices.
+$(OUT)/obj/$(1)/Kestrune: $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM) $(ROOT)/Mac/build/bundle.mk
+	$(LD) -arch $(1) -platform_version macos 12.0 12.0 -bundle -dead_strip -adhoc_codesign \
+	  -exported_symbol _PluginMain -o $$@ $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM)
+endef
+$(foreach arch,$(ARCHS),$(eval $(call arch_rules,$(arch))))
+
+$(STUBS) &: $(ROOT)/Mac/build/make_stubs.py $(wildcard $(ROOT)/Mac/link/*.symbols) \
+    $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch).undefined $(OUT)/obj/$(arch).defined)
+	python3 $(ROOT)/Mac/build/make_stubs.py $(ROOT)/Mac/link $(LIBSYSTEM) $(STUB_DIR) \
+	  $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch).undefined $(OUT)/obj/$(arch).defined)
+
+$(BUNDLE)/Contents/MacOS/Kestrune: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune)
+	@mkdir -p $(@D)
+	$(LIPO) -create $^ -output $@
+
+$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist
+	@mkdir -p $(@D)
+	cp $< $@
+
+$(BUNDLE)/Contents/PkgInfo: $(ROOT)/Mac/PkgInfo
+	@mkdir -p $(@D)
+	cp $< $@
+
+$(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc &: $(ROOT)/Mac/build/write_pipl.py
+	@mkdir -p $(RESOURCES)/pipl
+	python3 $< $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc
+
+# GNUstep archives its own font; the bundle's nib names the system font.
+$(RESOURCES)/Kestrune_ProgressPanel.nib: $(NIB) $(ROOT)/Mac/build/nib_system_font.py
+	@mkdir -p $(@D)
+	python3 $(ROOT)/Mac/build/nib_system_font.py $(NIB) $@
+
+-include $(foreach arch,$(ARCHS),$(OBJECTS_$(arch):.o=.d))
