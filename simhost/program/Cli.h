@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Host.h"
+#include "suites/UserInterface.h"
 
 namespace cli {
 
@@ -16,6 +17,12 @@ struct Options {
   simhost::HostConfig config;
   std::string pluginPath;              // empty: Kestrune.aip beside the program
   std::optional<bool> answer;          // --yes / --no
+  std::vector<simhost::Answer> answers;  // --answers LIST, used first
+  struct OpenDocument {
+    std::string path;
+    bool modified;  // --open-modified
+  };
+  std::vector<OpenDocument> openDocuments;  // open before the command, in order
   bool fastTimer = false;              // tick as fast as possible instead of at the period
   std::vector<std::string> missingFonts;
   std::vector<std::string> installedFonts;
@@ -60,7 +67,8 @@ int UsageError(const std::string& message);
 // validator failures on standard error. With
 // loadPlugin, the plug-in is loaded (a message and null on failure).
 std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin);
-// Loads and starts the plug-in; false with a message when it cannot be loaded.
+// Loads and starts the plug-in, sets the --fail rules on the plug-in's own events
+// and opens the --open documents; false with a message when any of it fails.
 bool StartPlugin(simhost::Host& host, const Options& options);
 
 // "STOP" and 0x53544f50 for a four-character status.

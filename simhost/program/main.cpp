@@ -35,6 +35,10 @@ void PrintUsage(std::FILE* out) {
                "  --lang en|ja           host user-interface language (default en)\n"
                "  --yes, --no            answer every confirmation and question so\n"
                "                         (default: ask on a terminal, else no)\n"
+               "  --answers LIST         answer the confirmations and questions in order,\n"
+               "                         e.g. yes,no,cancel; later ones per --yes/--no\n"
+               "  --open FILE            have FILE open before the command (repeatable)\n"
+               "  --open-modified FILE   the same, with unsaved changes (repeatable)\n"
                "  --plugin PATH          the plug-in binary (default: Kestrune.aip beside\n"
                "                         this program)\n"
                "  --fast-timer           tick the host timer as fast as possible\n"
@@ -226,8 +230,8 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
   } else if (simhost::os::InputIsTerminal()) {
     ui.asker = AskOnTerminal;
   }
+  for (simhost::Answer answer : options.answers) ui.QueueAnswer(answer);
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
-  if (!InjectFailures(*host, options, true)) return nullptr;
   return host;
 }
 
@@ -240,6 +244,18 @@ bool StartPlugin(simhost::Host& host, const Options& options) {
   }
   SPErr status = host.Startup();
   if (status != kNoErr) std::fprintf(stderr, "kestrune-host: start-up returned %s\n", FourCharText(status).c_str());
+  if (!InjectFailures(host, options, true)) return false;
+  // The documents the user has open already, as the user left them.
+  for (const Options::OpenDocument& open : options.openDocuments) {
+    simhost::Document* document = nullptr;
+    if (AIErr err = host.documents().Open(open.path, &document)) {
+      std::fprintf(stderr, "kestrune-host: %s: cannot open: %s (%s)\n", open.path.c_str(),
+                   host.documents().lastProblem.c_str(), FourCharText(err).c_str());
+      host.Shutdown();
+      return false;
+    }
+    if (open.modified) document->modified = true;
+  }
   return true;
 }
 
@@ -264,6 +280,23 @@ int main(int argc, char** argv) {
       options.answer = true;
     } else if (arg == "--no") {
       options.answer = false;
+    } else if (arg == "--answers") {
+      const char* v = value("--answers");
+      if (v == nullptr) return cli::UsageError("--answers needs a list such as yes,no,cancel");
+      std::string list = v;
+      for (size_t start = 0; start <= list.size();) {
+        size_t comma = list.find(',', start);
+        if (comma == std::string::npos) comma = list.size();
+        std::optional<simhost::Answer> answer = simhost::AnswerNamed(list.substr(start, comma - start));
+        if (!answer) return cli::UsageError("--answers: each answer is yes, no or cancel, not \"" +
+                                            list.substr(start, comma - start) + "\"");
+        options.answers.push_back(*answer);
+        start = comma + 1;
+      }
+    } else if (arg == "--open" || arg == "--open-modified") {
+      const char* v = value(arg.c_str());
+      if (v == nullptr) return cli::UsageError(arg + " needs a document file");
+      options.openDocuments.push_back({v, arg == "--open-modified"});
     } else if (arg == "--fast-timer") {
       options.fastTimer = true;
     } else if (arg == "--host-version") {

@@ -1,5 +1,7 @@
 #include "suites/FilePaths.h"
 
+#include <filesystem>
+
 #include "AIFilePath.h"
 #include "core/Host.h"
 #include "os/Files.h"
@@ -117,6 +119,12 @@ std::string FullPathOf(const std::string& path) {
   std::string base = os::WorkingFolder();
   if (base.empty()) return path;
   return base == "/" ? "/" + path : base + "/" + path;
+}
+
+std::string NormalPathOf(const std::string& path) {
+  std::string normal = std::filesystem::path(FullPathOf(path)).lexically_normal().string();
+  while (normal.size() > 1 && normal.back() == '/') normal.pop_back();
+  return normal;
 }
 
 void PublishFilePathSuites(SuiteRegistry& registry) {

@@ -63,12 +63,10 @@ TEST_F(ValidatorTest, TheHostsOwnCallsOutsideThePluginAreNotJudged) {
 
 TEST_F(ValidatorTest, TheProgramEndsWithStatus3AndSaysWhy) {
   for (const Case& c : kFaults) {
-    const auto run = testing_support::RunProgram(
-        KESTRUNE_HOST_PROGRAM, "--plugin " + testing_support::Quote(KESTRUNE_MISBEHAVING_PLUGIN) + " menus");
+    const auto run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
     (void)run;
     setenv("KESTRUNE_MISBEHAVE", c.mode, 1);
-    const auto bad = testing_support::RunProgram(
-        KESTRUNE_HOST_PROGRAM, "--plugin " + testing_support::Quote(KESTRUNE_MISBEHAVING_PLUGIN) + " menus");
+    const auto bad = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
     unsetenv("KESTRUNE_MISBEHAVE");
     EXPECT_EQ(run.exitStatus, 0) << c.mode << run.err;
     EXPECT_EQ(bad.exitStatus, 3) << c.mode;
