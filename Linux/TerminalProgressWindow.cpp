@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "actionManagerHandler/activityLog.h"
-#include "common/Texts.h"
 #include "platform/ProgressWindow.h"
+#include "platform/ProgressWindowTexts.h"
+#include "platform/TextConversion.h"
 
 namespace {
 
@@ -29,10 +29,11 @@ volatile sig_atomic_t gAborted = 0;
 
 void OnInterrupt(int) { gAborted = 1; }
 
-std::string Utf8(TextId id) {
-  char text[256];
-  ShiftJISToUTF8(Text(id), text, sizeof(text));
-  return text;
+// Shift-JIS to UTF-8; the terminal shows nothing of a text no converter can read.
+std::string Utf8(const char* shiftJIS) {
+  std::string utf8;
+  if (!platform::ConvertShiftJISToUTF8(shiftJIS != nullptr ? shiftJIS : "", &utf8)) utf8.clear();
+  return utf8;
 }
 
 // Values outside 0 to 100 are drawn at the nearest end; nothing is drawn outside the bar.
@@ -43,9 +44,9 @@ void Paint() {
   const int done = shown * kBarWidth / 100;
   std::string bar(static_cast<size_t>(done), '#');
   bar.append(static_cast<size_t>(kBarWidth - done), '.');
-  std::string line = Utf8(TextId::kProgressTitle) + " [" + bar + "] " + std::to_string(shown) + "%";
+  std::string line = Utf8(platform::ProgressWindowTitle()) + " [" + bar + "] " + std::to_string(shown) + "%";
   if (!gWindow.message.empty()) line += "  " + gWindow.message;
-  if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(TextId::kProgressAbort) + ")" : "  Ctrl-C: " + Utf8(TextId::kProgressAbort);
+  if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(platform::ProgressWindowAbortLabel()) + ")" : "  Ctrl-C: " + Utf8(platform::ProgressWindowAbortLabel());
   gWindow.abortShown = gAborted != 0;
   std::fprintf(stderr, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
   std::fflush(stderr);
@@ -77,9 +78,7 @@ void ProgressWindow::SetProgressPercent(ai::int32 percent) {
 
 void ProgressWindow::SetProgressMessage(const char* text) {
   if (!gWindow.open) return;
-  char utf8[512];
-  ShiftJISToUTF8(text != nullptr ? text : "", utf8, sizeof(utf8));
-  gWindow.message = utf8;
+  gWindow.message = Utf8(text);
   Paint();
 }
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "pdf_chaeck_utility/pdf_chaeck_utility.h"
 
 namespace {

@@ -2,7 +2,11 @@
 
 #include <utility>
 
-#include "AISuiteVariables.h"
+#include "AIFilePath.h"
+
+// The suites the wrappers call through: the plug-in defines these and holds them
+// while it runs; null while a suite is not held.
+extern const AIFilePathSuite* sAIFilePath;
 
 namespace ai {
 namespace {

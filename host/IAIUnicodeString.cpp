@@ -3,7 +3,13 @@
 #include <cstring>
 #include <utility>
 
-#include "AISuiteVariables.h"
+#include "AIUnicodeString.h"
+#include "SPBlocks.h"
+
+// The suites the wrappers call through: the plug-in defines these and holds them
+// while it runs; null while a suite is not held.
+extern const AIUnicodeStringSuite* sAIUnicodeString;
+extern const SPBlocksSuite* sSPBlocks;
 
 namespace ai {
 namespace {

@@ -1,6 +1,13 @@
 #include "IText.h"
 
-#include "AISuiteVariables.h"
+#include "ATESuites.h"
+
+// The suites the wrappers call through: the plug-in defines these and holds them
+// while it runs; null while a suite is not held.
+extern const ATE::TextRangeSuite* sTextRange;
+extern const ATE::CharFeaturesSuite* sCharFeatures;
+extern const ATE::FontSuite* sFont;
+extern const ATE::TextFrameSuite* sTextFrame;
 
 namespace ATE {
 namespace {

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (or build-sanitize/ with --sanitize).
+# Configures and builds one preset (default: linux, into build/) and prints its build
+# folder. ccache is used when the machine has it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build_dir="$root/build"
-sanitize=OFF
-if [ "${1:-}" = "--sanitize" ]; then
-  build_dir="$root/build-sanitize"
-  sanitize=ON
-fi
-cmake -S "$root" -B "$build_dir" -DKESTRUNE_SANITIZE="$sanitize" >/dev/null
-cmake --build "$build_dir" -j "$(nproc)"
-echo "$build_dir"
+preset="${1:-linux}"
+launcher=()
+if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cd "$root"
+cmake --preset "$preset" "${launcher[@]}" >/dev/null
+cmake --build --preset "$preset" >&2
+case "$preset" in
+  linux) echo "$root/build" ;;
+  *) echo "$root/build-${preset#linux-}" ;;
+esac

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, builds everything and runs the main job.
+# Sets up a fresh Debian machine, builds everything (preset linux) and runs the main job.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup-debian.sh"
-build_dir="$(bash "$root/scripts/build.sh" | tail -n 1)"
+build_dir="$(bash "$root/scripts/build.sh" linux | tail -n 1)"
 "$build_dir/kestrune-host" demo

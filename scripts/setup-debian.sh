@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need, when missing.
+# Installs the Debian packages the builds, the tests and the demo need, when missing:
+# GCC, and Clang 14 with libc++ (GoogleTest is built from Debian's sources for it).
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev
-          libfontconfig-dev fontconfig fonts-dejavu-core qpdf)
+packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev googletest nlohmann-json3-dev
+          libfontconfig-dev fontconfig fonts-dejavu-core qpdf
+          clang-14 libc++-14-dev libc++abi-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, builds everything and runs every test.
-# With --sanitize the same tests run in the AddressSanitizer/UBSan build.
+# Sets up a fresh Debian machine, then builds and runs every test with GCC (preset
+# linux) and with Clang and libc++ (preset linux-clang). With --sanitize it runs the
+# AddressSanitizer/UBSan build (preset linux-sanitize) instead.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup-debian.sh"
-build_dir="$(bash "$root/scripts/build.sh" "$@" | tail -n 1)"
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
-export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" </dev/null
+presets=(linux linux-clang)
+if [ "${1:-}" = "--sanitize" ]; then presets=(linux-sanitize); fi
+cd "$root"
+for preset in "${presets[@]}"; do
+  echo "== $preset"
+  bash "$root/scripts/build.sh" "$preset" >/dev/null
+  ctest --preset "$preset" </dev/null
+done
 
 # The macOS bundle: cross-built here, its structure checked and its panel run on GNUstep.
 if [ "${1:-}" != "--sanitize" ]; then

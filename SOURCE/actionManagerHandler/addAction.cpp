@@ -1,4 +1,4 @@
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "actionManagerHandler.h"
 #include "common/Texts.h"
 #include "shellMain/PluginGlobals.h"

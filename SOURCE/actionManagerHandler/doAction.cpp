@@ -11,6 +11,7 @@
 #include "activityLog.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
+#include "common/HostExtensions.h"
 #include "common/ParamBlock.h"
 #include "common/Texts.h"
 #include "documentEligibility.h"
@@ -199,7 +200,7 @@ Outcome RunMainFlow(Run& run) {
     throw ai::Error(kUnsavedDocumentErr);
   }
   bool legacy = false;
-  run.cloud = document.IsCloudDocument() != 0;
+  run.cloud = CurrentDocumentIsCloud(document);
   ai::FilePath file;
   ai::UnicodeString cloudName;
   // A document whose file or cloud name the host cannot give, or whose file is gone,
@@ -212,7 +213,7 @@ Outcome RunMainFlow(Run& run) {
     if (!legacy && !file.Exists(false)) throw ai::Error(kUnsavedDocumentErr);
     GetCPLogFileName(file.GetFullPath(false), run.logName);
   } else {
-    if (AIErr error = document.GetCloudDocumentName(cloudName)) throw ai::Error(error);
+    if (AIErr error = GetCurrentCloudDocumentName(document, cloudName)) throw ai::Error(error);
     ToField(cloudName, run.logName);
   }
 

@@ -2,6 +2,7 @@
 
 #include "AIDocument.h"
 #include "IAIFilePath.hpp"
+#include "common/HostExtensions.h"
 #include "pluginHandler/Suites.h"
 #include "updatedFileName.h"
 
@@ -18,9 +19,9 @@ bool HasCloudExtension(const ai::UnicodeString& name) {
 
 SPErr CheckDocumentEligibility() {
   const AIDocumentSuite& document = Require(sDocument);
-  if (document.IsCloudDocument()) {
+  if (CurrentDocumentIsCloud(document)) {
     ai::UnicodeString name;
-    if (document.GetCloudDocumentName(name) != kNoErr) return kUnsavedDocumentErr;
+    if (GetCurrentCloudDocumentName(document, name) != kNoErr) return kUnsavedDocumentErr;
     if (!HasCloudExtension(name)) return kNotAnAIFileErr;
     if (CheckCPComposition(name)) return kAlreadyUpdatedErr;
     return kNoErr;

@@ -6,7 +6,7 @@
 #include "AIArt.h"
 #include "AIFont.h"
 #include "AILayer.h"
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 
 // An object whose lock or hide bits were cleared for the new layout.
 struct CP_OBJECT_STATUS {

@@ -4,7 +4,7 @@
 #define KESTRUNE_PARAMBLOCK_H
 
 #include "AIActionManager.h"
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 
 class ParamBlock {
  public:

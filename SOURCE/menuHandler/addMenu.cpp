@@ -1,4 +1,4 @@
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "common/Texts.h"
 #include "menuHandler.h"
 #include "pluginHandler/Suites.h"

@@ -1,4 +1,4 @@
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "notifierHandler.h"
 #include "pluginHandler/Suites.h"
 #include "shellMain/PluginGlobals.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "decimalNumber.h"
 #include "platform/FileReader.h"
 

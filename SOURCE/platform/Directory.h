@@ -28,10 +28,7 @@ struct DirectoryEntry {
 
 // The entries of one open folder in the order the file system gives them, "." and
 // ".." included where the platform lists them.
-// Every realisation guarantees: isFolder never follows a link or junction, and
-// isRegularFile is true only for what can be read to its end as plain bytes (a
-// regular file, reached directly or through a link), so nothing a scan lists can
-// block or never end when it is read.
+// Every realisation must: never follow links for isFolder; isRegularFile only for regular files (or links to one).
 class DirectoryListing {
  public:
   virtual ~DirectoryListing() = default;

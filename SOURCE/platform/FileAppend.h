@@ -9,9 +9,7 @@ namespace platform {
 // Opens the file at a UTF-8 path for appending (creating it when missing), writes the
 // bytes at its end and closes it again. False when it cannot be opened or not every
 // byte was written.
-// Every realisation guarantees: it writes only to a regular file or one it creates;
-// a path that is a symbolic link (on Windows any reparse point), a FIFO, a device or a
-// folder is refused without blocking and without writing anywhere.
+// Every realisation must: write only to a regular or new file, never block, never follow a link or reparse point.
 bool AppendToFile(const char* utf8Path, const char* bytes, size_t length);
 
 }  // namespace platform

@@ -9,9 +9,7 @@
 
 namespace platform {
 
-// Every realisation guarantees: opening never blocks (a FIFO, a device), only a
-// regular file (reached directly or through a link) counts as open, and reading stops
-// at the size the file had when it was opened, so no read goes on for ever.
+// Every realisation must: open without blocking, accept only a regular file, read no more than its size at opening.
 class FileReader {
  public:
   // Opens an existing regular file for reading; Windows opens it without sharing.

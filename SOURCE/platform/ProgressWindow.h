@@ -14,8 +14,8 @@ class ProgressWindow {
   static void SetProgressPercent(ai::int32 percent);
   // A Shift-JIS (or ASCII) text for the message line.
   static void SetProgressMessage(const char* text);
-  // 1 once the user has asked to abort, until the window closes. Every realisation
-  // shows the aborted state from then on, at the latest when this first reports it.
+  // 1 once the user has asked to abort, until the window closes.
+  // Every realisation must show the aborted state from then on, at the latest when this first reports it.
   static ai::int16 IsAborted();
   static void Close();
   static bool IsOpen();

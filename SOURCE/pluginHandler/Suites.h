@@ -2,7 +2,7 @@
 #ifndef KESTRUNE_SUITES_H
 #define KESTRUNE_SUITES_H
 
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "SPBasic.h"
 
 struct ImportSuite {

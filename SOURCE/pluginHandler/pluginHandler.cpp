@@ -4,6 +4,7 @@
 
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "common/FixedText.h"
+#include "common/HostExtensions.h"
 #include "menuHandler/menuHandler.h"
 #include "notifierHandler/notifierHandler.h"
 #include "pluginHandler/Suites.h"
@@ -19,8 +20,7 @@ SPErr pluginStartup(SPInterfaceMessage* message) {
   g->appMajorVersion = runtime.GetAppMajorVersion();
   g->appMinorVersion = runtime.GetAppMinorVersion();
   g->appRevision = runtime.GetAppRevisionVersion();
-  g->appLanguage = 0;
-  runtime.GetAppUILanguage(&g->appLanguage);
+  g->appLanguage = HostUILanguage(runtime);
 
   CopyText(g->pluginName, sizeof(g->pluginName), "Kestrune");
   CopyText(g->pluginVersion, sizeof(g->pluginVersion), "1.008");

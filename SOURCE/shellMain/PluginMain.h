@@ -4,10 +4,10 @@
 
 #include "AITypes.h"
 
-#if defined(_WIN32)
-#define KSR_EXPORT __declspec(dllexport)
-#else
-#define KSR_EXPORT __attribute__((visibility("default")))
+// How a function is marked for export differs by binary format; the platform's build
+// defines KSR_EXPORT.
+#ifndef KSR_EXPORT
+#error "KSR_EXPORT is defined by the platform's build"
 #endif
 
 extern "C" KSR_EXPORT SPErr PluginMain(const char* caller, const char* selector, void* message);

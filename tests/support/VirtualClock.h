@@ -12,6 +12,7 @@ struct VirtualClockState {
 #define kVirtualClockEntryName "KestruneVirtualClock"
 typedef VirtualClockState* (*VirtualClockEntry)();
 
-extern "C" __attribute__((visibility("default"))) VirtualClockState* KestruneVirtualClock();
+// KSR_EXPORT comes from the platform's build.
+extern "C" KSR_EXPORT VirtualClockState* KestruneVirtualClock();
 
 #endif

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "AISuiteVariables.h"
+#include "pluginHandler/AISuiteVariables.h"
 #include "DirectPlugin.h"
 #include "TestHost.h"
 #include "pdf_chaeck_utility/pdf_chaeck_utility.h"

@@ -3,7 +3,7 @@
 #ifndef KESTRUNE_HOST_AISUITEVARIABLES_H
 #define KESTRUNE_HOST_AISUITEVARIABLES_H
 
-#include "AISuiteCatalog.h"
+#include "pluginHandler/AISuiteCatalog.h"
 
 #define KSR_DECLARE_SUITE_VARIABLE(type, name, version, var) extern const type* var;
 KSR_SUITE_CATALOG(KSR_DECLARE_SUITE_VARIABLE)
