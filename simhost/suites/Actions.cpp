@@ -164,6 +164,8 @@ ASErr SetString(AIActionParamValueRef param, ActionParamKeyID key, const char* v
 ASErr PlayActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AIActionParamValueRef parameters) {
   if (eventName == nullptr) return kBadParameterErr;
   if (AIErr err = Fault((std::string("play:") + eventName).c_str())) return err;
+  // The application knows four dialog statuses; anything else is refused unplayed.
+  if (dialogStatus < kDialogNone || dialogStatus > kDialogOff) return kBadParameterErr;
   return TheActions().Play(eventName, dialogStatus, parameters);
 }
 
