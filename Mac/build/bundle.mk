@@ -21,7 +21,8 @@ darwin_includes = -nostdlibinc -isystem $(DARWIN_INCLUDE)/$(1)-macos.11-none \
 header_arch = $(if $(filter arm64,$(1)),aarch64,x86_64)
 
 COMMON_FLAGS := -mmacosx-version-min=12.0 -O2 -g0 -fvisibility=hidden -fPIC -Wall -Wextra \
-  -I$(ROOT)/SOURCE -I$(ROOT)/host -I$(ROOT)/Mac -MMD -MP
+  -I$(ROOT)/SOURCE -I$(ROOT)/host -I$(ROOT)/Mac -MMD -MP \
+  '-DKSR_EXPORT=__attribute__((visibility("default")))'
 CXX_FLAGS := -std=c++17 -fvisibility-inlines-hidden -nostdinc++ -isystem /usr/lib/llvm-$(LLVM)/include/c++/v1
 OBJC_FLAGS := -fobjc-runtime=macosx-12.0 -fno-objc-arc -fobjc-exceptions
 
