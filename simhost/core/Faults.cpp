@@ -1,8 +1,11 @@
 #include "core/Faults.h"
 
+#include <stdexcept>
+
 namespace simhost {
 
 void Faults::Inject(const std::string& point, AIErr status, int nth, bool persistent) {
+  if (!Knows(point)) throw std::invalid_argument("no fault point \"" + point + "\"");
   rules_[point] = Rule{status, nth < 1 ? 1 : nth, persistent};
 }
 

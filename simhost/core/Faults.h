@@ -1,20 +1,32 @@
-// Failure injection: any host call can be made to fail with a chosen status.
+// Failure injection: any host call can be made to fail with a chosen status. The
+// host declares every point it checks, so a rule for a point that does not exist
+// is refused instead of silently never firing.
 #ifndef KESTRUNE_SIMHOST_FAULTS_H
 #define KESTRUNE_SIMHOST_FAULTS_H
 
 #include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "AITypes.h"
 
 namespace simhost {
 
 // Points are named "Suite.Function" (for example "AIMenuSuite.AddMenuItem",
-// "SPBasicSuite.AllocateBlock"), or "acquire:" followed by a suite name.
+// "SPBasicSuite.AllocateBlock"), "acquire:" or "release:" followed by a suite
+// name, or "play:" followed by a host event.
 class Faults {
  public:
+  // Makes point known; only known points take rules.
+  void Declare(const std::string& point) { known_.insert(point); }
+  bool Knows(const std::string& point) const { return known_.count(point) != 0; }
+  // Every known point, sorted.
+  std::vector<std::string> Points() const { return {known_.begin(), known_.end()}; }
+
   // The nth call from now (1 = the next one) fails with status; with persistent it
-  // and every later call fail.
+  // and every later call fail. A point not declared: std::invalid_argument, so a
+  // test meant to inject a failure cannot pass without one.
   void Inject(const std::string& point, AIErr status, int nth = 1, bool persistent = false);
   void Clear();
   // Called by every host function: the status to fail with, or kNoErr.
@@ -27,6 +39,7 @@ class Faults {
     int countdown;
     bool persistent;
   };
+  std::set<std::string> known_;
   std::map<std::string, Rule> rules_;
   std::map<std::string, int> calls_;
 };

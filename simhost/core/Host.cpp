@@ -5,6 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "core/HostCalls.h"
 #include "suites/Actions.h"
 #include "suites/Application.h"
 #include "documents/Documents.h"
@@ -63,7 +64,8 @@ SPBasicSuite gBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, 
 
 Host::Host(HostConfig config)
     : config_(std::move(config)),
-      suites_(faults_),
+      catalog_(config_.platform),
+      suites_(faults_, catalog_),
       memory_(new Memory()),
       ui_(new UserInterface()),
       menus_(new Menus()),
@@ -86,6 +88,28 @@ Host::Host(HostConfig config)
   DefineDocumentEvents(*actions_);
   PublishHeldSuites(suites_);
   for (const std::string& name : config_.withheldSuites) suites_.Withhold(name);
+  DeclareFaultPoints();
+}
+
+void Host::DeclareFaultPoints() {
+  for (const HostCallGroup& group : HostCallGroups())
+    for (const char* member : group.members) faults_.Declare(std::string(group.prefix) + "." + member);
+  for (const CatalogEntry& entry : catalog_.entries()) {
+    faults_.Declare("acquire:" + entry.name);
+    faults_.Declare("release:" + entry.name);
+  }
+  for (const std::string& event : actions_->HostEventNames()) faults_.Declare("play:" + event);
+}
+
+AIErr Host::EnterHostCall(const char* point) {
+  ++hostCalls_;
+  // Outside a call into the plug-in it is the host or a test calling; nothing to hold.
+  if (depth_ > 0) {
+    const std::string suite = SuiteOfPoint(point);
+    if (!suite.empty() && suites_.outstanding(suite) == 0)
+      validator_.Fail(std::string("the plug-in called ") + point + " without holding \"" + suite + "\"");
+  }
+  return faults_.Check(point);
 }
 
 Host::~Host() {
@@ -139,11 +163,32 @@ SPErr Host::Send(const char* caller, const char* selector, SPMessageData* header
   header->basic = &gBasicSuite;
   const bool outermost = depth_ == 0;
   const auto start = std::chrono::steady_clock::now();
+  const int heldBefore = suites_.outstanding();
+  const int refusedBefore = suites_.refusedReleases();
   ++depth_;
   ++calls_;
-  SPErr status = entry_(caller, selector, header);
+  SPErr status = kNoErr;
+  const std::string call = std::string("\"") + caller + "\"/\"" + selector + "\"";
+  try {
+    status = entry_(caller, selector, header);
+  } catch (const std::exception& error) {
+    validator_.Fail("an exception left PluginMain during " + call + ": " + error.what());
+    status = kCantHappenErr;
+  } catch (...) {
+    validator_.Fail("an exception left PluginMain during " + call);
+    status = kCantHappenErr;
+  }
   --depth_;
-  if (outermost) secondsInPlugin_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (outermost) {
+    secondsInPlugin_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    // A release the host refused leaves the rest held by the plug-in's own rule; only
+    // suites kept without such a refusal are the plug-in's fault.
+    if (suites_.outstanding() > heldBefore && suites_.refusedReleases() == refusedBefore) {
+      std::string names;
+      for (const std::string& name : suites_.HeldNames()) names += (names.empty() ? "\"" : ", \"") + name + "\"";
+      validator_.Fail("the plug-in still holds suites after " + call + " returned: " + names);
+    }
+  }
   globals_ = header->globals;
   return status;
 }

@@ -12,7 +12,9 @@
 #include "core/Faults.h"
 #include "SPBasic.h"
 #include "SPMessages.h"
+#include "core/SuiteCatalog.h"
 #include "core/SuiteRegistry.h"
+#include "core/Validator.h"
 #include "os/Module.h"
 
 namespace simhost {
@@ -30,6 +32,9 @@ struct HostConfig {
   int minorVersion = 1;
   int revision = 0;
   int language = 0;  // 1 is Japanese
+  // Whose suite versions the host publishes: the platform the plug-in was built for.
+  CatalogPlatform platform = NativeCatalogPlatform();
+  // Suites the host answers as never published; each must be one the catalogue lists.
   std::set<std::string> withheldSuites;
 };
 
@@ -47,7 +52,9 @@ class Host {
   const HostConfig& config() const { return config_; }
   std::string VersionString() const;  // "X.Y.Z"
   Faults& faults() { return faults_; }
+  const SuiteCatalog& catalog() const { return catalog_; }
   SuiteRegistry& suites() { return suites_; }
+  Validator& validator() { return validator_; }
   Memory& memory() { return *memory_; }
   UserInterface& ui() { return *ui_; }
   Menus& menus() { return *menus_; }
@@ -72,6 +79,8 @@ class Host {
 
   // Calls the plug-in with a message record whose first member is the common header;
   // the header is filled here and the globals slot kept from what the plug-in leaves.
+  // An exception out of the plug-in, or suites it still holds when an outermost call
+  // returns, are validator failures; the exception's call answers kCantHappenErr.
   SPErr Send(const char* caller, const char* selector, SPMessageData* header);
   void* globalsSlot() const { return globals_; }
   int callDepth() const { return depth_; }
@@ -82,10 +91,21 @@ class Host {
 
   SPBasicSuite* basicSuite();
 
+  // Every host function's first step: a validator failure when the plug-in calls a
+  // function of a suite it does not hold, then the fault injected at point, if any.
+  AIErr EnterHostCall(const char* point);
+  // Host functions called so far (suite acquisition not counted): a tick that adds
+  // none did nothing.
+  long long hostCalls() const { return hostCalls_; }
+
  private:
+  void DeclareFaultPoints();
+
   HostConfig config_;
   Faults faults_;
+  SuiteCatalog catalog_;
   SuiteRegistry suites_;
+  Validator validator_;
   std::unique_ptr<Memory> memory_;
   std::unique_ptr<UserInterface> ui_;
   std::unique_ptr<Menus> menus_;
@@ -100,12 +120,13 @@ class Host {
   bool started_ = false;
   int depth_ = 0;
   int calls_ = 0;
+  long long hostCalls_ = 0;
   double secondsInPlugin_ = 0;
   Host* previous_ = nullptr;
 };
 
 // Shorthand for the failure-injection check every host function makes first.
-inline AIErr Fault(const char* point) { return Host::Current().faults().Check(point); }
+inline AIErr Fault(const char* point) { return Host::Current().EnterHostCall(point); }
 
 }  // namespace simhost
 

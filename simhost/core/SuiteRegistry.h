@@ -1,13 +1,15 @@
-// The suites the host publishes, lent by name and version through the basic suite.
+// The suites the host lends, by name and version through the basic suite. Only
+// what the host's catalogue lists can be published or acquired, at its version.
 #ifndef KESTRUNE_SIMHOST_SUITEREGISTRY_H
 #define KESTRUNE_SIMHOST_SUITEREGISTRY_H
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 
 #include "AITypes.h"
+#include "core/SuiteCatalog.h"
 
 namespace simhost {
 
@@ -15,29 +17,47 @@ class Faults;
 
 class SuiteRegistry {
  public:
-  explicit SuiteRegistry(Faults& faults) : faults_(faults) {}
+  SuiteRegistry(Faults& faults, const SuiteCatalog& catalog) : faults_(faults), catalog_(catalog) {}
 
+  // Lends table under name, at the version the catalogue gives for the host's
+  // platform. A name the catalogue lacks, or a version other than the native
+  // platform's, is a fault of the host itself: std::logic_error.
   void Publish(const std::string& name, ai::int32 version, const void* table);
-  // A withheld suite is answered as if the host had never published it.
-  void Withhold(const std::string& name) { withheld_.insert(name); }
+  // Lends table under every catalogued name that has no table yet.
+  void PublishRemaining(const void* table);
+  // A withheld suite is answered as if the host had never published it. A name the
+  // catalogue lacks: std::invalid_argument.
+  void Withhold(const std::string& name);
 
+  // A name or version the catalogue does not list is refused with kSPSuiteNotFoundError.
   SPErr Acquire(const char* name, ai::int32 version, const void** suite);
   SPErr Release(const char* name, ai::int32 version);
 
+  const SuiteCatalog& catalog() const { return catalog_; }
   int acquireCalls() const { return acquireCalls_; }
   int releaseCalls() const { return releaseCalls_; }
+  // Releases the host refused (a fault injected, or a suite not held), over the registry's life.
+  int refusedReleases() const { return refusedReleases_; }
   // Acquisitions not yet matched by a release, over all suites.
   int outstanding() const;
   int outstanding(const std::string& name) const;
+  // The names of the suites with acquisitions not yet released.
+  std::set<std::string> HeldNames() const;
   bool IsPublished(const std::string& name, ai::int32 version) const;
 
+  // Sees every acquisition request with the host's answer, for tests.
+  std::function<void(const std::string& name, ai::int32 version, SPErr status)> acquireObserver;
+
  private:
+  bool Lends(const std::string& name, ai::int32 version) const;
   Faults& faults_;
-  std::map<std::pair<std::string, ai::int32>, const void*> tables_;
+  const SuiteCatalog& catalog_;
+  std::map<std::string, const void*> tables_;
   std::map<std::string, int> held_;
   std::set<std::string> withheld_;
   int acquireCalls_ = 0;
   int releaseCalls_ = 0;
+  int refusedReleases_ = 0;
 };
 
 }  // namespace simhost

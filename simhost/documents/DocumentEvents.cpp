@@ -28,17 +28,16 @@ AIErr Refuse(const std::string& problem, AIErr code = kBadParameterErr) {
   return code;
 }
 
-// A distance is a real, plain or in points ("#Pxl"); a key that holds anything else
-// (the move block gives "vtcl" last as a boolean) moves nothing that way.
+// A distance is a unit real in points ("#Pxl"), as the application takes it; a
+// plain real is refused. A key that holds anything else (the move block gives
+// "vtcl" last as a boolean) moves nothing that way.
 AIErr Distance(const ActionParamValue* params, ActionParamKeyID key, AIReal* distance) {
   *distance = 0;
   const Entry* entry = params != nullptr ? params->Find(key) : nullptr;
   if (entry == nullptr) return kNoErr;
-  if (entry->type == actionTypeUnitReal) {
-    if (entry->unit != unitPoints) return Refuse("adobe_move: " + KeyText(key) + " in a unit other than '#Pxl'");
-  } else if (entry->type != actionTypeReal) {
-    return kNoErr;
-  }
+  if (entry->type == actionTypeReal) return Refuse("adobe_move: " + KeyText(key) + " is a plain real, not a unit real");
+  if (entry->type != actionTypeUnitReal) return kNoErr;
+  if (entry->unit != unitPoints) return Refuse("adobe_move: " + KeyText(key) + " in a unit other than '#Pxl'");
   if (!std::isfinite(entry->real)) return Refuse("adobe_move: " + KeyText(key) + " is not a finite distance");
   *distance = entry->real;
   return kNoErr;

@@ -151,9 +151,10 @@ AIErr Documents::OpenCloud(const std::string& name, Document** opened) {
 AIErr Documents::Close(Document* document) {
   if (Find(HandleOf(document)) == nullptr) return kBadParameterErr;
   if (document->modified) {
-    bool save = Host::Current().ui().AskYesNo(
+    const Answer answer = Host::Current().ui().Ask(
         DialogKind::Question, "Save changes to the document \"" + document->title + "\" before closing?");
-    if (save) {
+    if (answer == Answer::kCancel) return kCanceledErr;
+    if (answer == Answer::kYes) {
       if (!document->IsCloud() && document->path.empty()) {
         lastProblem = document->title + " has no file to save to";
         return kCanceledErr;

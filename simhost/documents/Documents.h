@@ -48,7 +48,8 @@ class Documents {
   // Opens a document of the cloud folder by its cloud name.
   AIErr OpenCloud(const std::string& name, Document** opened = nullptr);
   // Closes a document; a modified one is first asked about: Yes saves it (an
-  // untitled one cannot be: kCanceledErr, it stays open), No discards the changes.
+  // untitled one cannot be: kCanceledErr, it stays open), No discards the changes,
+  // Cancel keeps it open (kCanceledErr).
   // Notifies closed, then active view when another document comes to the front.
   AIErr Close(Document* document);
   void Activate(Document* document);

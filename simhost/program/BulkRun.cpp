@@ -52,14 +52,24 @@ BulkRunResult RunBulkUpdate(simhost::Host& host, const Options& options, const s
   }
   if (!confirmed) return BulkRunResult::kNotStarted;
 
-  // Each file takes a few ticks; a run that goes on far beyond that is stuck.
+  // Each file takes a few ticks; a run that goes on far beyond that is stuck. A tick
+  // that asks the host for nothing does no work: a run waits so only while a step
+  // keeps failing, and gives up after a few dozen such ticks. Past that the run is
+  // over, also when its summary could not be shown. Idle ticks come without delay,
+  // as nothing is drawn between them.
   const size_t limit = 100000;
+  const int kIdleTicksAfterRun = 100;
+  const int kIdleTicksBeforeHurrying = 3;
+  int idle = 0;
   for (size_t tick = 0; tick < limit; ++tick) {
     const size_t seen = host.ui().dialogs().size();
-    WaitForTick(*timer, options.fastTimer);
+    const long long callsBefore = host.hostCalls();
+    WaitForTick(*timer, options.fastTimer || idle >= kIdleTicksBeforeHurrying);
     host.timers().Tick(timer);
     for (size_t i = seen; i < host.ui().dialogs().size(); ++i)
       if (IsSummary(host.ui().dialogs()[i])) return BulkRunResult::kFinished;
+    idle = host.hostCalls() == callsBefore ? idle + 1 : 0;
+    if (idle == kIdleTicksAfterRun) return BulkRunResult::kEndedUnseen;
   }
   return BulkRunResult::kUnfinished;
 }

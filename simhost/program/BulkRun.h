@@ -12,6 +12,7 @@ namespace cli {
 enum class BulkRunResult {
   kFinished,     // the run ended with its summary
   kNotStarted,   // no command, a declined confirmation, or no files
+  kEndedUnseen,  // the run ended (its ticks ask the host for nothing) but no summary was shown
   kUnfinished,   // the run did not end within its bound of ticks
 };
 

@@ -37,6 +37,9 @@ int RunBulkUpdateCommand(const Options& options, const std::vector<std::string>&
     case BulkRunResult::kNotStarted:
       std::fprintf(stderr, "kestrune-host: no bulk update ran\n");
       return kExitFailure;
+    case BulkRunResult::kEndedUnseen:
+      std::fprintf(stderr, "kestrune-host: the bulk update ended without showing its summary\n");
+      return kExitFailure;
     case BulkRunResult::kUnfinished:
       std::fprintf(stderr, "kestrune-host: the bulk update did not finish\n");
       return kExitFailure;

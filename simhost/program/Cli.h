@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Host.h"
+#include "suites/UserInterface.h"
 
 namespace cli {
 
@@ -16,6 +17,12 @@ struct Options {
   simhost::HostConfig config;
   std::string pluginPath;              // empty: Kestrune.aip beside the program
   std::optional<bool> answer;          // --yes / --no
+  std::vector<simhost::Answer> answers;  // --answers LIST, used first
+  struct OpenDocument {
+    std::string path;
+    bool modified;  // --open-modified
+  };
+  std::vector<OpenDocument> openDocuments;  // open before the command, in order
   bool fastTimer = false;              // tick as fast as possible instead of at the period
   std::string captureProgress;         // folder for what the progress window shows; empty: none
   std::vector<std::string> missingFonts;
@@ -23,8 +30,9 @@ struct Options {
   struct Failure {
     std::string point;
     AIErr status;
+    int nth = 0;  // 0: every call; else only the nth call since the host started
   };
-  std::vector<Failure> failures;       // --fail POINT[=CODE]
+  std::vector<Failure> failures;       // --fail POINT[@N][=CODE]
 };
 
 // A command's arguments are what follows its name; it returns the exit status.
@@ -46,14 +54,22 @@ struct CommandRegistration {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitValidator = 3;  // the plug-in did what the host refuses
+
+// True once any host of this program has reported a validator failure.
+bool ValidatorFailed();
+// True once a host of this program refused an option only it could check.
+bool UsageFailed();
 
 // Prints the usage to standard error and returns kExitUsage.
 int UsageError(const std::string& message);
 
-// A host with the options applied and its dialogs shown on standard output. With
+// A host with the options applied, its dialogs shown on standard output and its
+// validator failures on standard error. With
 // loadPlugin, the plug-in is loaded (a message and null on failure).
 std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin);
-// Loads and starts the plug-in; false with a message when it cannot be loaded.
+// Loads and starts the plug-in, sets the --fail rules on the plug-in's own events
+// and opens the --open documents; false with a message when any of it fails.
 bool StartPlugin(simhost::Host& host, const Options& options);
 
 // "STOP" and 0x53544f50 for a four-character status.

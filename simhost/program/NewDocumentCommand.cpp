@@ -29,7 +29,7 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
   nlohmann::json model;
   try {
     model = nlohmann::json::parse(text.str());
-  } catch (const nlohmann::json::parse_error& bad) {
+  } catch (const nlohmann::json::exception& bad) {  // a number beyond a double is out_of_range, not parse_error
     std::fprintf(stderr, "kestrune-host: %s is not JSON: %s\n", modelPath.c_str(), bad.what());
     return kExitFailure;
   }

@@ -1,9 +1,13 @@
 // kestrune-host: runs the Kestrune plug-in inside the simulated host.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <exception>
 #include <map>
 
+#include "core/NearestNames.h"
 #include "program/Cli.h"
 #include "program/DocumentOptions.h"
 #include "documents/Documents.h"
@@ -33,6 +37,10 @@ void PrintUsage(std::FILE* out) {
                "  --lang en|ja           host user-interface language (default en)\n"
                "  --yes, --no            answer every confirmation and question so\n"
                "                         (default: ask on a terminal, else no)\n"
+               "  --answers LIST         answer the confirmations and questions in order,\n"
+               "                         e.g. yes,no,cancel; later ones per --yes/--no\n"
+               "  --open FILE            have FILE open before the command (repeatable)\n"
+               "  --open-modified FILE   the same, with unsaved changes (repeatable)\n"
                "  --plugin PATH          the plug-in binary (default: Kestrune.aip beside\n"
                "                         this program)\n"
                "  --fast-timer           tick the host timer as fast as possible\n"
@@ -41,10 +49,13 @@ void PrintUsage(std::FILE* out) {
                "                         text files on a terminal)\n"
                "  --missing-font NAME    treat the font as not installed (repeatable)\n"
                "  --installed-font NAME  treat the font as installed (repeatable)\n"
-               "  --withhold-suite NAME  do not lend the suite to the plug-in (repeatable)\n"
-               "  --fail POINT[=CODE]    make a host call fail, e.g. AIMenuSuite.AddMenuItem\n"
-               "                         or acquire:AI Menu Suite; CODE is four characters\n"
-               "                         or a number (default !IMP) (repeatable)\n"
+               "  --withhold-suite NAME  do not lend the suite to the plug-in (repeatable;\n"
+               "                         the command suites lists the names)\n"
+               "  --fail POINT[@N][=CODE]\n"
+               "                         make a host call fail, e.g. AIMenuSuite.AddMenuItem\n"
+               "                         or acquire:AI Menu Suite; with @N only its Nth call;\n"
+               "                         CODE is four characters or a number (default !IMP)\n"
+               "                         (repeatable; the command faults lists the points)\n"
                "  --help                 show this text\n"
                "\n"
                "commands:\n");
@@ -79,6 +90,94 @@ bool ParseStatus(const std::string& text, AIErr* status) {
   return true;
 }
 
+std::string Suggest(const std::string& name, const std::vector<std::string>& known) {
+  std::string text;
+  for (const std::string& near : simhost::NearestNames(name, known)) text += "\n  " + near;
+  return text.empty() ? "" : "; nearest:" + text;
+}
+
+bool gValidatorFailed = false;
+bool gUsageFailed = false;
+
+// Sets the --fail rules the host knows; with last, a rule still unknown is a usage
+// error (reported, and false).
+bool InjectFailures(simhost::Host& host, const Options& options, bool last) {
+  for (const Options::Failure& failure : options.failures) {
+    simhost::Faults& faults = host.faults();
+    if (!faults.Knows(failure.point)) {
+      if (!last) continue;
+      gUsageFailed = true;
+      UsageError("--fail: the host has no fault point \"" + failure.point + "\"" +
+                 Suggest(failure.point, faults.Points()));
+      return false;
+    }
+    if (last && failure.point.compare(0, 5, "play:") != 0) continue;
+    if (!last && failure.point.compare(0, 5, "play:") == 0) continue;
+    if (failure.nth == 0) {
+      faults.Inject(failure.point, failure.status, 1, true);
+    } else {
+      const int nth = failure.nth - faults.Calls(failure.point);
+      if (nth >= 1) faults.Inject(failure.point, failure.status, nth);
+    }
+  }
+  return true;
+}
+
+void ReportValidatorFailure(const std::string& message) {
+  gValidatorFailed = true;
+  std::fflush(stdout);
+  std::fprintf(stderr, "kestrune-host: validator: %s\n", message.c_str());
+}
+
+// "--fail POINT[@N][=CODE]"; false when N or CODE cannot be read.
+bool ParseFailure(const std::string& text, Options::Failure* failure, std::string* problem) {
+  std::string point = text;
+  failure->status = kNotImplementedErr;
+  failure->nth = 0;
+  const size_t eq = point.rfind('=');
+  if (eq != std::string::npos) {
+    if (!ParseStatus(point.substr(eq + 1), &failure->status)) {
+      *problem = "bad status in " + text;
+      return false;
+    }
+    point.erase(eq);
+  }
+  const size_t at = point.rfind('@');
+  if (at != std::string::npos) {
+    const std::string count = point.substr(at + 1);
+    char* end = nullptr;
+    errno = 0;
+    const long nth = std::strtol(count.c_str(), &end, 10);
+    if (count.empty() || *end != 0 || errno != 0 || nth < 1 || nth > 1000000000L || count[0] == '+') {
+      *problem = "the call number in " + text + " must be a whole number from 1";
+      return false;
+    }
+    failure->nth = static_cast<int>(nth);
+    point.erase(at);
+  }
+  failure->point = point;
+  return true;
+}
+
+// Refuses a fault point or a withheld suite the host does not have, so that a
+// run meant to test a failure cannot pass with no failure injected.
+std::string CheckFaultOptions(const Options& options) {
+  simhost::HostConfig config = options.config;
+  config.withheldSuites.clear();
+  simhost::Host probe(config);
+  std::vector<std::string> suites;
+  for (const simhost::CatalogEntry& entry : probe.catalog().entries()) suites.push_back(entry.name);
+  for (const std::string& name : options.config.withheldSuites)
+    if (!probe.catalog().VersionOf(name))
+      return "--withhold-suite: the host publishes no suite \"" + name + "\"" + Suggest(name, suites);
+  // Events the plug-in registers are known only once it has started (MakeHost).
+  for (const Options::Failure& failure : options.failures)
+    if (failure.point.compare(0, 5, "play:") != 0 && !probe.faults().Knows(failure.point))
+      return "--fail: the host has no fault point \"" + failure.point + "\"" +
+             Suggest(failure.point, probe.faults().Points());
+  return "";
+}
+
 void PrintDialog(const simhost::Dialog& dialog) {
   std::string text = dialog.text;
   for (char& c : text)
@@ -102,6 +201,9 @@ bool AskOnTerminal(const simhost::Dialog& dialog) {
 
 CommandRegistration::CommandRegistration(const Command& command) { Commands()[command.name] = command; }
 
+bool ValidatorFailed() { return gValidatorFailed; }
+bool UsageFailed() { return gUsageFailed; }
+
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "kestrune-host: %s\n\n", message.c_str());
   PrintUsage(stderr);
@@ -123,7 +225,9 @@ std::string FourCharText(AIErr status) {
 std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin) {
   auto host = std::make_unique<simhost::Host>(options.config);
   ApplyFontOptions(host->documents().fonts(), options);
-  for (const auto& failure : options.failures) host->faults().Inject(failure.point, failure.status, 1, true);
+  host->validator().reporter = ReportValidatorFailure;
+  // Points of the plug-in's own events exist once it has started; they are set then.
+  if (!InjectFailures(*host, options, false)) return nullptr;
   simhost::UserInterface& ui = host->ui();
   ui.observer = PrintDialog;
   if (options.answer) {
@@ -136,6 +240,7 @@ std::unique_ptr<simhost::Host> MakeHost(const Options& options, bool loadPlugin)
                  options.captureProgress.c_str());
     return nullptr;
   }
+  for (simhost::Answer answer : options.answers) ui.QueueAnswer(answer);
   if (loadPlugin && !StartPlugin(*host, options)) return nullptr;
   return host;
 }
@@ -151,6 +256,18 @@ bool StartPlugin(simhost::Host& host, const Options& options) {
   }
   SPErr status = host.Startup();
   if (status != kNoErr) std::fprintf(stderr, "kestrune-host: start-up returned %s\n", FourCharText(status).c_str());
+  if (!InjectFailures(host, options, true)) return false;
+  // The documents the user has open already, as the user left them.
+  for (const Options::OpenDocument& open : options.openDocuments) {
+    simhost::Document* document = nullptr;
+    if (AIErr err = host.documents().Open(open.path, &document)) {
+      std::fprintf(stderr, "kestrune-host: %s: cannot open: %s (%s)\n", open.path.c_str(),
+                   host.documents().lastProblem.c_str(), FourCharText(err).c_str());
+      host.Shutdown();
+      return false;
+    }
+    if (open.modified) document->modified = true;
+  }
   return true;
 }
 
@@ -179,6 +296,23 @@ int main(int argc, char** argv) {
       const char* v = value("--capture-progress");
       if (v == nullptr) return cli::UsageError("--capture-progress needs a folder");
       options.captureProgress = v;
+    } else if (arg == "--answers") {
+      const char* v = value("--answers");
+      if (v == nullptr) return cli::UsageError("--answers needs a list such as yes,no,cancel");
+      std::string list = v;
+      for (size_t start = 0; start <= list.size();) {
+        size_t comma = list.find(',', start);
+        if (comma == std::string::npos) comma = list.size();
+        std::optional<simhost::Answer> answer = simhost::AnswerNamed(list.substr(start, comma - start));
+        if (!answer) return cli::UsageError("--answers: each answer is yes, no or cancel, not \"" +
+                                            list.substr(start, comma - start) + "\"");
+        options.answers.push_back(*answer);
+        start = comma + 1;
+      }
+    } else if (arg == "--open" || arg == "--open-modified") {
+      const char* v = value(arg.c_str());
+      if (v == nullptr) return cli::UsageError(arg + " needs a document file");
+      options.openDocuments.push_back({v, arg == "--open-modified"});
     } else if (arg == "--fast-timer") {
       options.fastTimer = true;
     } else if (arg == "--host-version") {
@@ -205,14 +339,9 @@ int main(int argc, char** argv) {
     } else if (arg == "--fail") {
       const char* v = value("--fail");
       if (v == nullptr) return cli::UsageError("--fail needs a call name");
-      std::string spec = v;
-      size_t eq = spec.rfind('=');
-      cli::Options::Failure failure{spec, kNotImplementedErr};
-      if (eq != std::string::npos) {
-        failure.point = spec.substr(0, eq);
-        if (!cli::ParseStatus(spec.substr(eq + 1), &failure.status))
-          return cli::UsageError("--fail: bad status in " + spec);
-      }
+      cli::Options::Failure failure;
+      std::string problem;
+      if (!cli::ParseFailure(v, &failure, &problem)) return cli::UsageError("--fail: " + problem);
       options.failures.push_back(failure);
     } else {
       return cli::UsageError("unknown option " + arg);
@@ -221,6 +350,18 @@ int main(int argc, char** argv) {
   if (i >= given.size()) return cli::UsageError("no command given");
   auto it = cli::Commands().find(given[i]);
   if (it == cli::Commands().end()) return cli::UsageError("unknown command " + given[i]);
+  const std::string problem = cli::CheckFaultOptions(options);
+  if (!problem.empty()) return cli::UsageError(problem);
   std::vector<std::string> args(given.begin() + static_cast<std::ptrdiff_t>(i) + 1, given.end());
-  return it->second.run(options, args);
+  int status = cli::kExitFailure;
+  // Whatever goes wrong inside a command ends it with a message, never an abort.
+  try {
+    status = it->second.run(options, args);
+  } catch (const std::exception& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "kestrune-host: %s failed: %s\n", given[i].c_str(), error.what());
+    status = cli::kExitFailure;
+  }
+  if (cli::UsageFailed()) return cli::kExitUsage;
+  return cli::ValidatorFailed() ? cli::kExitValidator : status;
 }

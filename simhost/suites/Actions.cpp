@@ -72,6 +72,7 @@ ASErr RegisterEvent(const char* eventName, const std::string& title, ai::int32 v
   if (eventName == nullptr || plugin == nullptr) return kBadParameterErr;
   if (TheActions().Find(eventName) != nullptr) return kBadParameterErr;  // names are unique
   TheActions().Register(ActionEvent{eventName, title, version, flag, plugin, userData});
+  Host::Current().faults().Declare(std::string("play:") + eventName);
   return kNoErr;
 }
 
@@ -163,6 +164,8 @@ ASErr SetString(AIActionParamValueRef param, ActionParamKeyID key, const char* v
 ASErr PlayActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AIActionParamValueRef parameters) {
   if (eventName == nullptr) return kBadParameterErr;
   if (AIErr err = Fault((std::string("play:") + eventName).c_str())) return err;
+  // The application knows four dialog statuses; anything else is refused unplayed.
+  if (dialogStatus < kDialogNone || dialogStatus > kDialogOff) return kBadParameterErr;
   return TheActions().Play(eventName, dialogStatus, parameters);
 }
 

@@ -55,6 +55,12 @@ using HostEvent = std::function<ASErr(const ActionParamValue* params, ActionDial
 class Actions {
  public:
   void DefineHostEvent(const std::string& name, HostEvent handler) { hostEvents_[name] = std::move(handler); }
+  // The events a plug-in can play, sorted.
+  std::vector<std::string> HostEventNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : hostEvents_) names.push_back(entry.first);
+    return names;
+  }
   ActionEvent* Register(const ActionEvent& event);
   ActionEvent* Find(const std::string& name) const;
   const std::vector<std::unique_ptr<ActionEvent>>& events() const { return events_; }

@@ -1,8 +1,9 @@
 #include "suites/Application.h"
 
-#include <type_traits>
-
-#include "pluginHandler/AISuiteCatalog.h"
+#include "AIContext.h"
+#include "AIRealMath.h"
+#include "AIRuntime.h"
+#include "SPAccess.h"
 #include "core/Host.h"
 #include "core/SuiteRegistry.h"
 #include "os/Windowing.h"
@@ -93,18 +94,6 @@ void PublishApplicationSuites(SuiteRegistry& registry) {
   registry.Publish(kAIRealMathSuite, kAIRealMathSuiteVersion, &kRealMathSuite);
 }
 
-namespace {
-template <typename T>
-constexpr bool IsHeld() {
-  return std::is_same<T, AIHeldSuite>::value;
-}
-}  // namespace
-
-void PublishHeldSuites(SuiteRegistry& registry) {
-#define KSR_PUBLISH_HELD(type, name, version, var) \
-  if (IsHeld<type>()) registry.Publish(name, version, &kHeldTable);
-  KSR_SUITE_CATALOG(KSR_PUBLISH_HELD)
-#undef KSR_PUBLISH_HELD
-}
+void PublishHeldSuites(SuiteRegistry& registry) { registry.PublishRemaining(&kHeldTable); }
 
 }  // namespace simhost

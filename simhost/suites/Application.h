@@ -9,8 +9,8 @@ namespace simhost {
 class SuiteRegistry;
 
 void PublishApplicationSuites(SuiteRegistry& registry);
-// Every catalog row of the opaque kind gets a table whose functions all answer
-// kNotImplementedErr.
+// Every suite of the host's catalogue that no module implements gets a table whose
+// functions all answer kNotImplementedErr.
 void PublishHeldSuites(SuiteRegistry& registry);
 
 }  // namespace simhost

@@ -1,5 +1,7 @@
 #include "suites/FilePaths.h"
 
+#include <filesystem>
+
 #include "AIFilePath.h"
 #include "core/Host.h"
 #include "os/Files.h"
@@ -127,6 +129,12 @@ std::string FullPathOf(const std::string& path) {
   std::string base = os::WorkingFolder();
   if (base.empty()) return path;
   return os::IsPathSeparator(base.back()) ? base + path : base + os::PathSeparator() + path;
+}
+
+std::string NormalPathOf(const std::string& path) {
+  std::string normal = os::Utf8Path(os::NativePath(FullPathOf(path)).lexically_normal());
+  while (normal.size() > 1 && os::IsPathSeparator(normal.back())) normal.pop_back();
+  return normal;
 }
 
 void PublishFilePathSuites(SuiteRegistry& registry) {

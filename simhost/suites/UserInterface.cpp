@@ -31,18 +31,34 @@ void UserInterface::Record(Dialog dialog) {
   if (observer) observer(dialog);
 }
 
-bool UserInterface::AskYesNo(DialogKind kind, const std::string& text) {
+const char* AnswerName(Answer answer) {
+  switch (answer) {
+    case Answer::kYes: return "yes";
+    case Answer::kNo: return "no";
+    case Answer::kCancel: return "cancel";
+  }
+  return "no";
+}
+
+std::optional<Answer> AnswerNamed(const std::string& text) {
+  if (text == "yes" || text == "y") return Answer::kYes;
+  if (text == "no" || text == "n") return Answer::kNo;
+  if (text == "cancel" || text == "c") return Answer::kCancel;
+  return std::nullopt;
+}
+
+Answer UserInterface::Ask(DialogKind kind, const std::string& text) {
   Dialog dialog{kind, text, ""};
-  bool yes = defaultAnswer_;
+  Answer answer = defaultAnswer_ ? Answer::kYes : Answer::kNo;
   if (!answers_.empty()) {
-    yes = answers_.front();
+    answer = answers_.front();
     answers_.pop_front();
   } else if (asker) {
-    yes = asker(dialog);
+    answer = asker(dialog) ? Answer::kYes : Answer::kNo;
   }
-  dialog.answer = yes ? "yes" : "no";
+  dialog.answer = AnswerName(answer);
   Record(dialog);
-  return yes;
+  return answer;
 }
 
 void UserInterface::Show(DialogKind kind, const std::string& text) { Record(Dialog{kind, text, "ok"}); }
@@ -53,6 +69,7 @@ std::optional<std::string> UserInterface::ChooseFolder(const std::string& title)
     folder = folders_.front();
     folders_.pop_front();
   }
+  if (folder) folder = NormalPathOf(*folder);
   Record(Dialog{DialogKind::Folder, title, folder ? *folder : "canceled"});
   return folder;
 }
@@ -66,7 +83,12 @@ void MessageAlert(const ai::UnicodeString& msg) {
 
 AIAnswer YesNoAlert(const ai::UnicodeString& msg) {
   if (Fault("AIUserSuite.YesNoAlert")) return kAIAnswer_Cancel;
-  return Host::Current().ui().AskYesNo(DialogKind::Question, Utf8Of(msg)) ? kAIAnswer_Yes : kAIAnswer_No;
+  switch (Host::Current().ui().Ask(DialogKind::Question, Utf8Of(msg))) {
+    case Answer::kYes: return kAIAnswer_Yes;
+    case Answer::kNo: return kAIAnswer_No;
+    case Answer::kCancel: return kAIAnswer_Cancel;
+  }
+  return kAIAnswer_Cancel;
 }
 
 AIBoolean OKCancelAlert(const ai::UnicodeString& msg, AIBoolean, const char*) {

@@ -192,11 +192,15 @@ TEST_F(ArtRulesTest, MoveReadsItsDistancesAsTheHostDoes) {
   Document* document = Add(json{{"layers", {{{"art", {TextFrame("a")}}}}}});
   Art* frame = ArtAt(document, 0, {0});
   frame->selected = true;
-  Block plain, otherUnit, nothing, notFinite;
-  plain.Real("hozn", 2.5).Real("vtcl", -1.5);
+  Block points, plain, otherUnit, nothing, notFinite;
+  points.UnitReal("hozn", unitPoints, 2.5).UnitReal("vtcl", unitPoints, -1.5);
+  plain.Real("hozn", 2.5);
   otherUnit.UnitReal("hozn", static_cast<ActionParamUnitID>(AIFourCharCode("#Prc")), 1.0);
   notFinite.UnitReal("hozn", unitPoints, std::numeric_limits<double>::infinity());
-  EXPECT_EQ(host().actions().Play("adobe_move", kDialogOff, &plain.value), kNoErr);
+  EXPECT_EQ(host().actions().Play("adobe_move", kDialogOff, &plain.value), kBadParameterErr)
+      << "the host takes unit reals only";
+  EXPECT_EQ(frame->position.h, 0);
+  EXPECT_EQ(host().actions().Play("adobe_move", kDialogOff, &points.value), kNoErr);
   EXPECT_EQ(frame->position.h, 2.5);
   EXPECT_EQ(frame->position.v, -1.5);
   EXPECT_EQ(host().actions().Play("adobe_move", kDialogOff, &otherUnit.value), kBadParameterErr);
@@ -208,7 +212,7 @@ TEST_F(ArtRulesTest, MoveReadsItsDistancesAsTheHostDoes) {
   EXPECT_EQ(frame->layoutVersion, "1.0.0") << "a move by nothing composes nothing";
   EXPECT_FALSE(document->modified);
   ASSERT_EQ(docs().Close(document), kNoErr);
-  EXPECT_EQ(host().actions().Play("adobe_move", kDialogOff, &plain.value), kNoDocumentErr);
+  EXPECT_EQ(host().actions().Play("adobe_move", kDialogOff, &points.value), kNoDocumentErr);
 }
 
 }  // namespace

@@ -185,5 +185,16 @@ TEST_F(DocumentEventsTest, AReLayoutCycleRefreshesTheCopyAndLeavesTheSource) {
   for (auto& frame : kept->layers[0]->root->children) EXPECT_EQ(frame->layoutVersion, "24.0.0");
 }
 
+// Only the application's four dialog statuses are played; any other is refused.
+TEST_F(DocumentEventsTest, AnUnknownDialogStatusIsRefusedUnplayed) {
+  Block block;
+  const size_t before = host().actions().played.size();
+  EXPECT_EQ(actions->PlayActionEvent("adobe_move", static_cast<ActionDialogStatus>(7), &block.value),
+            kBadParameterErr);
+  EXPECT_EQ(actions->PlayActionEvent("adobe_move", static_cast<ActionDialogStatus>(-1), &block.value),
+            kBadParameterErr);
+  EXPECT_EQ(host().actions().played.size(), before);
+}
+
 }  // namespace
 }  // namespace documents_test

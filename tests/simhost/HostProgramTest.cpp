@@ -81,6 +81,11 @@ TEST_F(HostProgramTest, BadInputIsRefusedWithAReasonAndNothingIsOverwritten) {
   testing_support::WriteFile(PathIn("broken.json"), "{\"layers\": [");
   testing_support::WriteFile(PathIn("good.json"), "{}");
   testing_support::WriteFile(PathIn("taken.ai"), "keep me");
+  // Numbers beyond a double, or beyond any integer, once aborted the program.
+  testing_support::WriteFile(PathIn("huge.json"), R"({"cropBox": [0, 0, 1e999, 792]})");
+  testing_support::WriteFile(PathIn("tiny.json"), R"({"cropBox": [0, 0, -1e999, 792]})");
+  testing_support::WriteFile(PathIn("kind.json"),
+                             R"({"layers": [{"art": [{"type": "textFrame", "kind": 99999999999999999999999}]}]})");
   struct Case {
     std::vector<std::string> args;
     const char* message;
@@ -88,6 +93,9 @@ TEST_F(HostProgramTest, BadInputIsRefusedWithAReasonAndNothingIsOverwritten) {
       {{"new-document", PathIn("bad.json"), PathIn("x.ai")}, "layers[0].art[0].type"},
       {{"new-document", PathIn("broken.json"), PathIn("x.ai")}, "is not JSON"},
       {{"new-document", PathIn("absent.json"), PathIn("x.ai")}, "cannot read"},
+      {{"new-document", PathIn("huge.json"), PathIn("x.ai")}, "is not JSON"},
+      {{"new-document", PathIn("tiny.json"), PathIn("x.ai")}, "is not JSON"},
+      {{"new-document", PathIn("kind.json"), PathIn("x.ai")}, "layers[0].art[0].kind"},
       {{"new-document", PathIn("good.json"), PathIn("taken.ai")}, "exists already"},
       {{"describe", PathIn("taken.ai")}, "Frgn 0x4672676e"},
       {{"describe", PathIn("absent.ai")}, "NFil"},
@@ -97,7 +105,7 @@ TEST_F(HostProgramTest, BadInputIsRefusedWithAReasonAndNothingIsOverwritten) {
   };
   for (const Case& c : cases) {
     Result result = Run(c.args);
-    EXPECT_NE(result.status, 0) << c.args[0];
+    EXPECT_EQ(result.status, c.args.size() == 1 ? 2 : 1) << c.args[0] << ": " << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << c.args[0] << ": " << result.err;
   }
   EXPECT_EQ(testing_support::ReadFile(PathIn("taken.ai")), "keep me");

@@ -103,6 +103,52 @@ TEST_F(ProgramSaveAndBulkTest, HostFailuresEndAsFailuresNotSuccesses) {
   EXPECT_NE(bulk.out.find("Open error : 2 files"), std::string::npos) << bulk.out;
 }
 
+// A run whose summary cannot be shown is over all the same: the program says so
+// at once instead of ticking until its bound.
+TEST_F(ProgramSaveAndBulkTest, ABulkUpdateWhoseSummaryFailsEndsAtOnce) {
+  ProgramRun run = Run({"--yes", "--fail", "AIUserSuite.MessageAlert", "bulk-update", Samples() + "/subfolder"});
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_NE(run.err.find("the bulk update ended without showing its summary"), std::string::npos) << run.err;
+  EXPECT_NE(ReadFile(Samples() + "/subfolder/Kestrune.log").find("brochure.ai"), std::string::npos);
+}
+
+// Answers are taken from the list first, then per --yes/--no; a bad list is refused.
+TEST_F(ProgramSaveAndBulkTest, ScriptedAnswersComeBeforeTheDefault) {
+  ProgramRun declined = Run({"--yes", "--answers", "no", "bulk-update", Samples() + "/subfolder"});
+  EXPECT_EQ(declined.exitStatus, 1);
+  EXPECT_NE(declined.out.find("-> no\n"), std::string::npos) << declined.out;
+  ProgramRun confirmed = Run({"--no", "--answers", "yes", "save-as", Samples() + "/subfolder/brochure.ai"});
+  EXPECT_EQ(confirmed.exitStatus, 0) << confirmed.err;
+  EXPECT_NE(confirmed.out.find("Saved: "), std::string::npos) << confirmed.out;
+  for (const char* bad : {"yes,maybe", "", "yes,,no"}) {
+    ProgramRun refused = Run({"--answers", bad, "menus"});
+    EXPECT_EQ(refused.exitStatus, 2) << bad;
+    EXPECT_NE(refused.err.find("each answer is yes, no or cancel"), std::string::npos) << refused.err;
+  }
+}
+
+// Documents the user has open stay as the user had them; one that cannot be
+// opened stops the command before it runs.
+TEST_F(ProgramSaveAndBulkTest, DocumentsOpenBeforeTheCommand) {
+  const std::string brochure = Samples() + "/subfolder/brochure.ai";
+  ProgramRun run = Run({"--yes", "--open", Samples() + "/no-text.ai", "--open-modified", brochure, "bulk-update",
+                       Samples() + "/subfolder"});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.out.find("[message] Bulk update completed."), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("Save changes to the document"), std::string::npos) << "the user's changes were not touched";
+  ProgramRun absent = Run({"--open", folder_ + "/absent.ai", "menus"});
+  EXPECT_EQ(absent.exitStatus, 1);
+  EXPECT_NE(absent.err.find("absent.ai: cannot open"), std::string::npos) << absent.err;
+  EXPECT_EQ(absent.out.find("Menus:"), std::string::npos);
+}
+
+// The chooser hands back the folder as documents are named: absolute, normalised.
+TEST_F(ProgramSaveAndBulkTest, TheChosenFolderIsCanonical) {
+  ProgramRun run = Run({"--yes", "bulk-update", Samples() + "/./subfolder//"});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.out.find("[folder] \n-> " + Samples() + "/subfolder\n"), std::string::npos) << run.out;
+}
+
 TEST_F(ProgramSaveAndBulkTest, BulkUpdateThatDoesNotRun) {
   ProgramRun declined = Run({"--no", "bulk-update", Samples()});
   EXPECT_EQ(declined.exitStatus, 1);

@@ -40,8 +40,11 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 PluginHost::PluginHost(simhost::HostConfig config) : host_(new simhost::Host(std::move(config))) {}
 
+// Every test through PluginMain is also a validator run: the plug-in must never do
+// what the host refuses as its fault.
 PluginHost::~PluginHost() {
   if (host_->started() && host_->pluginLoaded()) host_->Shutdown();
+  for (const std::string& failure : host_->validator().failures()) ADD_FAILURE() << "validator: " << failure;
 }
 
 SPErr PluginHost::Start() {

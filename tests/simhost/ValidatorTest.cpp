@@ -1,0 +1,78 @@
+// What the host refuses as the plug-in's own fault, with a plug-in that commits
+// each fault on request; and the program's exit status for it.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "core/Host.h"
+#include "Program.h"
+
+namespace {
+
+struct Case {
+  const char* mode;
+  const char* message;
+};
+
+const Case kFaults[] = {
+    {"throw", "an exception left PluginMain during \"SP Interface\"/\"Startup\": a handler gave up"},
+    {"released", "the plug-in called AITimerSuite.AddTimer without holding \"AI Timer Suite\""},
+    {"keep", "the plug-in still holds suites after \"SP Interface\"/\"Startup\" returned: \"AI Menu Suite\""},
+};
+
+class ValidatorTest : public testing::Test {
+ protected:
+  void TearDown() override { unsetenv("KESTRUNE_MISBEHAVE"); }
+};
+
+TEST_F(ValidatorTest, RecordsEachFaultOfThePlugin) {
+  for (const Case& c : kFaults) {
+    setenv("KESTRUNE_MISBEHAVE", c.mode, 1);
+    simhost::Host host;
+    std::vector<std::string> told;
+    host.validator().reporter = [&](const std::string& message) { told.push_back(message); };
+    std::string error;
+    ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
+    const SPErr status = host.Startup();
+    ASSERT_EQ(host.validator().failures().size(), 1u) << c.mode;
+    EXPECT_EQ(host.validator().failures()[0], c.message);
+    EXPECT_EQ(told, host.validator().failures());
+    if (std::string(c.mode) == "throw") EXPECT_EQ(status, kCantHappenErr);
+    EXPECT_EQ(host.callDepth(), 0) << "an exception does not leave the host inside the call";
+  }
+}
+
+TEST_F(ValidatorTest, ACallWithATableKeptFromAnEarlierCallIsRefusedToo) {
+  setenv("KESTRUNE_MISBEHAVE", "none", 1);
+  simhost::Host host;
+  std::string error;
+  ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
+  host.Startup();
+  EXPECT_FALSE(host.validator().failed()) << "acquiring and releasing in pairs is fine";
+  setenv("KESTRUNE_MISBEHAVE", "unheld", 1);
+  host.About();
+  ASSERT_EQ(host.validator().failures().size(), 1u);
+  EXPECT_EQ(host.validator().failures()[0],
+            "the plug-in called AITimerSuite.AddTimer without holding \"AI Timer Suite\"");
+}
+
+TEST_F(ValidatorTest, TheHostsOwnCallsOutsideThePluginAreNotJudged) {
+  simhost::Host host;
+  EXPECT_EQ(host.EnterHostCall("AITimerSuite.AddTimer"), kNoErr);
+  EXPECT_FALSE(host.validator().failed());
+}
+
+TEST_F(ValidatorTest, TheProgramEndsWithStatus3AndSaysWhy) {
+  for (const Case& c : kFaults) {
+    const auto run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
+    (void)run;
+    setenv("KESTRUNE_MISBEHAVE", c.mode, 1);
+    const auto bad = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
+    unsetenv("KESTRUNE_MISBEHAVE");
+    EXPECT_EQ(run.exitStatus, 0) << c.mode << run.err;
+    EXPECT_EQ(bad.exitStatus, 3) << c.mode;
+    EXPECT_NE(bad.err.find(std::string("kestrune-host: validator: ") + c.message + "\n"), std::string::npos)
+        << bad.err;
+  }
+}
+
+}  // namespace
