@@ -12,20 +12,7 @@ packages=(clang-14 lld-14 llvm-14 libc++-14-dev libc++abi-14-dev
           xvfb xdotool fonts-ipafont-gothic python3 openssl make)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-fi
+bash "$(dirname "$0")/install-packages.sh" "${packages[@]}"
 
 # The darwin headers and libSystem stubs. The package is a repackaged zig 0.11.0
 # distribution; only its darwin libc headers, the libSystem stubs and the licence

@@ -13,20 +13,7 @@ prefix="$deps/prefix"
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 xvfb imagemagick xdotool python3 python3-pefile
           googletest nlohmann-json3-dev fonts-ipafont-gothic)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq </dev/null
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-fi
+bash "$(dirname "$0")/install-packages.sh" "${packages[@]}"
 
 # GoogleTest from Debian's sources, built by the cross compiler.
 if [ ! -f "$prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
