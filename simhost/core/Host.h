@@ -94,12 +94,16 @@ class Host {
   // Every host function's first step: a validator failure when the plug-in calls a
   // function of a suite it does not hold, then the fault injected at point, if any.
   AIErr EnterHostCall(const char* point);
+  // The first step of a host function that has no fault point: only the validator's
+  // check that the plug-in holds the suite the function belongs to.
+  void EnterUnfaultedCall(const char* point);
   // Host functions called so far (suite acquisition not counted): a tick that adds
   // none did nothing.
   long long hostCalls() const { return hostCalls_; }
 
  private:
   void DeclareFaultPoints();
+  void CheckHeld(const char* point);
 
   HostConfig config_;
   Faults faults_;
@@ -127,6 +131,8 @@ class Host {
 
 // Shorthand for the failure-injection check every host function makes first.
 inline AIErr Fault(const char* point) { return Host::Current().EnterHostCall(point); }
+// Shorthand for the check of a host function that cannot be made to fail.
+inline void Held(const char* point) { Host::Current().EnterUnfaultedCall(point); }
 
 }  // namespace simhost
 

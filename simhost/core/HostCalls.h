@@ -1,5 +1,6 @@
 // The host functions that check a fault point, grouped by the suite that lends
-// them. A point is the suite's struct name, a dot and the member
+// them; every function of a listed struct, with a fault point or not, is checked
+// for the plug-in holding its suite. A point is the suite's struct name, a dot and the member
 // ("AIMenuSuite.AddMenuItem"); the group says which published suite a plug-in
 // must hold to call it.
 #ifndef KESTRUNE_SIMHOST_HOSTCALLS_H
@@ -13,7 +14,7 @@ namespace simhost {
 struct HostCallGroup {
   const char* suite;   // the published name; empty for the basic suite, which every call carries
   const char* prefix;  // the struct name the points begin with
-  std::vector<const char*> members;
+  std::vector<const char*> members;  // the members that have a fault point
 };
 
 const std::vector<HostCallGroup>& HostCallGroups();

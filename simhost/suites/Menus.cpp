@@ -126,6 +126,7 @@ AIErr DisableItem(AIMenuItemHandle menuItem) {
 }
 
 AIErr IsItemEnabled(AIMenuItemHandle menuItem, ASBoolean* isEnabled) {
+  Held("AIMenuSuite.IsItemEnabled");
   MenuItem* item = Host::Current().menus().FindItem(menuItem);
   if (item == nullptr || isEnabled == nullptr) return kBadParameterErr;
   *isEnabled = item->enabled;

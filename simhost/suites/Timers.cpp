@@ -43,6 +43,7 @@ AIErr AddTimer(SPPluginRef self, const char* name, ai::int32 period, AITimerHand
 }
 
 AIErr SetTimerActive(AITimerHandle handle, AIBoolean active) {
+  Held("AITimerSuite.SetTimerActive");
   Timer* timer = Host::Current().timers().Find(handle);
   if (timer == nullptr) return kBadParameterErr;
   timer->active = active != 0;
@@ -50,6 +51,7 @@ AIErr SetTimerActive(AITimerHandle handle, AIBoolean active) {
 }
 
 AIErr SetTimerPeriod(AITimerHandle handle, ai::int32 period) {
+  Held("AITimerSuite.SetTimerPeriod");
   Timer* timer = Host::Current().timers().Find(handle);
   if (timer == nullptr || period <= 0) return kBadParameterErr;
   timer->period = period;

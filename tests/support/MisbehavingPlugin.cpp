@@ -4,14 +4,24 @@
 //   released  the Timer suite is called after it was released
 //   unheld    the Timer suite is called with a table kept from an earlier call
 //   keep      the Menu suite is still held when the call returns
+//   unfaulted one function of each suite that has no fault point is called after
+//             its suite was released
 // Anything else, or nothing, behaves: each call acquires and releases in pairs.
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
+#include "AIActionManager.h"
+#include "AIContext.h"
+#include "AIFilePath.h"
 #include "AIMenu.h"
+#include "AINotifier.h"
+#include "AIRealMath.h"
+#include "AIRuntime.h"
 #include "AITimer.h"
+#include "AIUnicodeString.h"
 #include "SPBasic.h"
+#include "SPBlocks.h"
 #include "SPMessages.h"
 
 namespace {
@@ -21,6 +31,51 @@ const AITimerSuite* gKeptTimer = nullptr;
 bool Mode(const char* name) {
   const char* mode = std::getenv("KESTRUNE_MISBEHAVE");
   return mode != nullptr && std::strcmp(mode, name) == 0;
+}
+
+// Acquires a suite, gives it back, and calls through the table all the same.
+template <typename Suite, typename Call>
+void CallAfterRelease(SPBasicSuite* basic, const char* name, ai::int32 version, Call call) {
+  const void* table = nullptr;
+  if (basic->AcquireSuite(name, version, &table) != kSPNoError) return;
+  basic->ReleaseSuite(name, version);
+  call(*static_cast<const Suite*>(table));
+}
+
+// Host objects that are never filled: their one pointer is null, which every host
+// function turns away after its checks.
+template <typename Object>
+Object& Blank() {
+  alignas(Object) static unsigned char storage[sizeof(Object)] = {};
+  return *reinterpret_cast<Object*>(storage);
+}
+
+void CallUnfaultedFunctions(SPBasicSuite* basic) {
+  CallAfterRelease<AIRuntimeSuite>(basic, kAIRuntimeSuite, kAIRuntimeSuiteVersion,
+                                   [](const AIRuntimeSuite& s) { s.GetAppMajorVersion(); });
+  CallAfterRelease<AIAppContextSuite>(basic, kAIAppContextSuite, kAIAppContextSuiteVersion,
+                                      [](const AIAppContextSuite& s) { s.GetPlatformAppWindow(nullptr); });
+  CallAfterRelease<AIRealMathSuite>(basic, kAIRealMathSuite, kAIRealMathSuiteVersion,
+                                    [](const AIRealMathSuite& s) { s.AIRealRectSet(nullptr, 0, 0, 0, 0); });
+  CallAfterRelease<SPBlocksSuite>(basic, kSPBlocksSuite, kSPBlocksSuiteVersion,
+                                  [](const SPBlocksSuite& s) { s.FreeBlock(nullptr); });
+  CallAfterRelease<AIMenuSuite>(basic, kAIMenuSuite, kAIMenuSuiteVersion,
+                                [](const AIMenuSuite& s) { s.IsItemEnabled(nullptr, nullptr); });
+  CallAfterRelease<AITimerSuite>(basic, kAITimerSuite, kAITimerSuiteVersion,
+                                 [](const AITimerSuite& s) { s.SetTimerActive(nullptr, false); });
+  CallAfterRelease<AINotifierSuite>(basic, kAINotifierSuite, kAINotifierSuiteVersion,
+                                    [](const AINotifierSuite& s) { s.SetNotifierActive(nullptr, false); });
+  CallAfterRelease<AIActionManagerSuite>(basic, kAIActionManagerSuite, kAIActionManagerSuiteVersion,
+                                         [](const AIActionManagerSuite& s) {
+                                           s.AIActionSetInteger(nullptr, 0, 1);
+                                           s.InRecordMode();
+                                         });
+  CallAfterRelease<AIUnicodeStringSuite>(basic, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion,
+                                         [](const AIUnicodeStringSuite& s) {
+                                           s.Length(Blank<ai::UnicodeString>(), nullptr);
+                                         });
+  CallAfterRelease<AIFilePathSuite>(basic, kAIFilePathSuite, kAIFilePathSuiteVersion,
+                                    [](const AIFilePathSuite& s) { s.IsEmpty(Blank<ai::FilePath>(), nullptr); });
 }
 
 SPErr Misbehave(SPMessageData* header) {
@@ -36,6 +91,10 @@ SPErr Misbehave(SPMessageData* header) {
   if (Mode("unheld") && gKeptTimer != nullptr) {
     AITimerHandle timer = nullptr;
     return gKeptTimer->AddTimer(header->self, "stale", 60, &timer);
+  }
+  if (Mode("unfaulted")) {
+    CallUnfaultedFunctions(basic);
+    return kSPNoError;
   }
   if (Mode("keep")) {
     const void* table = nullptr;
