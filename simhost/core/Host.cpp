@@ -120,6 +120,13 @@ void Host::EnterUnfaultedCall(const char* point) {
   CheckHeld(point);
 }
 
+void Host::RunModalLoop() {
+  if (depth_ == 0 || inModalLoop_ || entry_ == nullptr) return;
+  inModalLoop_ = true;
+  for (int turn = 0; turn < config_.modalTicks; ++turn) timers_->TickRound();
+  inModalLoop_ = false;
+}
+
 Host::~Host() {
   // Documents and dialogs may still hold host strings; drop them while this host is current.
   documents_.reset();

@@ -36,6 +36,9 @@ struct HostConfig {
   CatalogPlatform platform = NativeCatalogPlatform();
   // Suites the host answers as never published; each must be one the catalogue lists.
   std::set<std::string> withheldSuites;
+  // Turns of the event loop (Timers::TickRound) the application runs while a modal
+  // dialog is up or a played event runs, during a call into the plug-in; 0: none.
+  int modalTicks = 1;
 };
 
 class Host {
@@ -101,6 +104,12 @@ class Host {
   // none did nothing.
   long long hostCalls() const { return hostCalls_; }
 
+  // What the application's modal loop does while a dialog is up or an event plays
+  // during a call into the plug-in: config().modalTicks turns of timer ticks. The
+  // ticks' own dialogs and events run no further turns, so a plug-in that shows an
+  // alert on every tick cannot recurse without end.
+  void RunModalLoop();
+
  private:
   void DeclareFaultPoints();
   void CheckHeld(const char* point);
@@ -122,6 +131,7 @@ class Host {
   SPPluginEntryFunc entry_ = nullptr;
   void* globals_ = nullptr;
   bool started_ = false;
+  bool inModalLoop_ = false;
   int depth_ = 0;
   int calls_ = 0;
   long long hostCalls_ = 0;

@@ -45,6 +45,9 @@ ASErr Actions::Play(const std::string& name, ActionDialogStatus dialogStatus, co
     }
   }
   played[index].result = result;
+  // The event has done its work, but the play has not returned: the application's
+  // event loop may turn meanwhile.
+  Host::Current().RunModalLoop();
   return result;
 }
 

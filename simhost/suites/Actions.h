@@ -66,7 +66,8 @@ class Actions {
   const std::vector<std::unique_ptr<ActionEvent>>& events() const { return events_; }
 
   // Plays an event: a plug-in's event is sent to it as "Action Manager"/"Do Action",
-  // nested inside the caller; a host event runs its handler.
+  // nested inside the caller; a host event runs its handler. Before the play
+  // returns, the host's event loop turns (Host::RunModalLoop): timers tick.
   ASErr Play(const std::string& name, ActionDialogStatus dialogStatus, const ActionParamValue* params);
 
   bool recording = false;
