@@ -29,6 +29,7 @@ ASErr Actions::Play(const std::string& name, ActionDialogStatus dialogStatus, co
   size_t index = played.size();
   played.push_back(PlayedEvent{name, dialogStatus, params ? params->entries : std::vector<ActionParamValue::Entry>(),
                                kNoErr});
+  if (playObserver) playObserver(played[index]);
   ASErr result = kBadParameterErr;
   if (ActionEvent* event = Find(name)) {
     DoActionMessage message{};

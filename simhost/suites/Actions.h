@@ -73,6 +73,8 @@ class Actions {
   bool recording = false;
   std::vector<PlayedEvent> recorded;  // steps recorded while recording
   std::vector<PlayedEvent> played;    // every event played, in the order the plays began
+  // Sees every event as its play begins, before it runs; for tests.
+  std::function<void(const PlayedEvent&)> playObserver;
 
   // Wall time the host's own events took, for benchmarks.
   double hostEventSeconds = 0;

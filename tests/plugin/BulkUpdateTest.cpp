@@ -26,13 +26,6 @@ using namespace testing_support;
 
 namespace {
 
-json TrimAreaModel() {
-  json model = SimpleModel(json::array({Frame("old")}), "13.0.0");
-  model["bleedBox"] = {0, 0, 612, 792};
-  model["cropBox"] = {18, 18, 594, 774};
-  return model;
-}
-
 class BulkUpdateTest : public BulkRunTest {};
 
 TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {

@@ -6,6 +6,13 @@
 
 namespace testing_support {
 
+nlohmann::json TrimAreaModel() {
+  nlohmann::json model = SimpleModel(nlohmann::json::array({Frame("old")}), "13.0.0");
+  model["bleedBox"] = {0, 0, 612, 792};
+  model["cropBox"] = {18, 18, 594, 774};
+  return model;
+}
+
 BulkRunTest::BulkRunTest() { host().ui().SetDefaultAnswer(true); }
 
 void BulkRunTest::Start(simhost::HostConfig config) {

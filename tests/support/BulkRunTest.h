@@ -11,6 +11,10 @@
 
 namespace testing_support {
 
+// A document from version 13 whose bleed box lies beyond its crop box: a bulk
+// update refuses it unopened.
+nlohmann::json TrimAreaModel();
+
 class BulkRunTest : public PluginDocumentTest {
  protected:
   BulkRunTest();
