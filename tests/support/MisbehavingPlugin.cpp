@@ -6,6 +6,10 @@
 //   keep      the Menu suite is still held when the call returns
 //   unfaulted one function of each suite that has no fault point is called after
 //             its suite was released
+//   options   menu items and groups are added with options the host knows, then
+//             with one it does not (the call's status is start-up's)
+//   alerts    a timer is added, and every tick of it shows an alert without any
+//             guard against a tick arriving while the alert is up
 // Anything else, or nothing, behaves: each call acquires and releases in pairs.
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +24,7 @@
 #include "AIRuntime.h"
 #include "AITimer.h"
 #include "AIUnicodeString.h"
+#include "AIUser.h"
 #include "SPBasic.h"
 #include "SPBlocks.h"
 #include "SPMessages.h"
@@ -78,6 +83,50 @@ void CallUnfaultedFunctions(SPBasicSuite* basic) {
                                     [](const AIFilePathSuite& s) { s.IsEmpty(Blank<ai::FilePath>(), nullptr); });
 }
 
+// Calls through a suite held for the length of the call.
+template <typename Suite, typename Call>
+SPErr WithSuite(SPBasicSuite* basic, const char* name, ai::int32 version, Call call) {
+  const void* table = nullptr;
+  if (SPErr error = basic->AcquireSuite(name, version, &table)) return error;
+  const SPErr status = call(*static_cast<const Suite*>(table));
+  basic->ReleaseSuite(name, version);
+  return status;
+}
+
+constexpr SPErr kUnexpected = 0x42414421;  // 'BAD!'
+
+SPErr AddMenusWithOptions(SPMessageData* header) {
+  return WithSuite<AIMenuSuite>(header->basic, kAIMenuSuite, kAIMenuSuiteVersion, [&](const AIMenuSuite& menu) {
+    AIPlatformAddMenuItemDataUS& data = Blank<AIPlatformAddMenuItemDataUS>();
+    data.groupName = kPlaceMenuGroup;
+    AIMenuItemHandle item = nullptr;
+    const AIMenuItemOption allItemOptions = kMenuItemWantsUpdateOption | kMenuItemAlwaysEnabled |
+                                            kMenuItemIsSeparator | kMenuItemIsGroupHeader | kMenuItemIgnoreSort;
+    if (menu.AddMenuItem(header->self, "KNOWN_OPTIONS", &data, allItemOptions, &item) != kSPNoError) return kUnexpected;
+    AIMenuGroup group = nullptr;
+    const AIMenuGroupOption allGroupOptions = kMenuGroupSortedAlphabeticallyOption | kMenuGroupSeparatorOption |
+                                              kMenuGroupSeparatorBelowOption | kMenuGroupHasHeader |
+                                              kMenuGroupAddAboveNearGroup;
+    if (menu.AddMenuGroupAsSubMenu("KNOWN_GROUP", allGroupOptions, item, &group) != kSPNoError) return kUnexpected;
+    if (menu.AddMenuGroupAsSubMenu("UNKNOWN_GROUP", 1 << 5, item, &group) != kBadParameterErr) return kUnexpected;
+    return menu.AddMenuItem(header->self, "UNKNOWN_OPTIONS", &data, 1 << 5, &item);
+  });
+}
+
+SPErr AddTimer(SPMessageData* header) {
+  return WithSuite<AITimerSuite>(header->basic, kAITimerSuite, kAITimerSuiteVersion, [&](const AITimerSuite& timers) {
+    AITimerHandle timer = nullptr;
+    return timers.AddTimer(header->self, "ALERTING", 60, &timer);
+  });
+}
+
+SPErr AlertOnTick(SPMessageData* header) {
+  return WithSuite<AIUserSuite>(header->basic, kAIUserSuite, kAIUserSuiteVersion, [](const AIUserSuite& user) {
+    user.MessageAlert(Blank<ai::UnicodeString>());
+    return kSPNoError;
+  });
+}
+
 SPErr Misbehave(SPMessageData* header) {
   SPBasicSuite* basic = header->basic;
   if (Mode("throw")) throw std::runtime_error("a handler gave up");
@@ -96,6 +145,8 @@ SPErr Misbehave(SPMessageData* header) {
     CallUnfaultedFunctions(basic);
     return kSPNoError;
   }
+  if (Mode("options")) return AddMenusWithOptions(header);
+  if (Mode("alerts")) return AddTimer(header);
   if (Mode("keep")) {
     const void* table = nullptr;
     return basic->AcquireSuite(kAIMenuSuite, kAIMenuSuiteVersion, &table);
@@ -117,5 +168,6 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
     return Misbehave(header);
   if (std::strcmp(caller, kSPInterfaceCaller) == 0 && std::strcmp(selector, kSPInterfaceAboutSelector) == 0)
     return Misbehave(header);
+  if (std::strcmp(caller, kCallerAITimer) == 0 && Mode("alerts")) return AlertOnTick(header);
   return kSPNoError;
 }
