@@ -68,6 +68,27 @@ TEST_F(HostNestingTest, DialogsOutsideACallIntoThePluginTickNothing) {
   EXPECT_EQ(host.callCount(), calls);
 }
 
+// What the plug-in disables while the menu is updated is disabled when it is shown:
+// the item cannot be chosen, and the program lists it so.
+TEST_F(HostNestingTest, TheHostHonoursWhatThePluginDisablesOnUpdate) {
+  simhost::Host host;
+  Load(host, "update");
+  ASSERT_EQ(host.Startup(), kNoErr);
+  ASSERT_EQ(host.menus().items().size(), 1u);
+  simhost::MenuItem* item = host.menus().items()[0].get();
+  EXPECT_TRUE(item->enabled) << "enabled until the menu is shown";
+  const int calls = host.callCount();
+  EXPECT_EQ(host.menus().Choose(item), kBadParameterErr);
+  EXPECT_EQ(item->updates, 1);
+  EXPECT_EQ(host.callCount(), calls + 1) << "the update only; no \"AI Go\"";
+  EXPECT_FALSE(host.validator().failed());
+
+  const auto run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM,
+                                               {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.out.find("  [disabled]  (UPDATED)"), std::string::npos) << run.out;
+}
+
 TEST_F(HostNestingTest, TheHostsTimerIsNotOneThePluginCanChange) {
   simhost::Host host;
   Load(host, "alerts");

@@ -10,6 +10,8 @@
 //             with one it does not (the call's status is start-up's)
 //   alerts    a timer is added, and every tick of it shows an alert without any
 //             guard against a tick arriving while the alert is up
+//   update    a menu item is added enabled and disabled at its first "AI Update";
+//             an "AI Go" for it anyway is answered 'GO!!'
 // Anything else, or nothing, behaves: each call acquires and releases in pairs.
 #include <cstdlib>
 #include <cstring>
@@ -127,6 +129,20 @@ SPErr AlertOnTick(SPMessageData* header) {
   });
 }
 
+SPErr AddUpdatedItem(SPMessageData* header) {
+  return WithSuite<AIMenuSuite>(header->basic, kAIMenuSuite, kAIMenuSuiteVersion, [&](const AIMenuSuite& menu) {
+    AIPlatformAddMenuItemDataUS& data = Blank<AIPlatformAddMenuItemDataUS>();
+    data.groupName = kPlaceMenuGroup;
+    AIMenuItemHandle item = nullptr;
+    return menu.AddMenuItem(header->self, "UPDATED", &data, kMenuItemNoOptions, &item);
+  });
+}
+
+SPErr DisableOnUpdate(AIMenuMessage* message) {
+  return WithSuite<AIMenuSuite>(message->d.basic, kAIMenuSuite, kAIMenuSuiteVersion,
+                                [&](const AIMenuSuite& menu) { return menu.DisableItem(message->menuItem); });
+}
+
 SPErr Misbehave(SPMessageData* header) {
   SPBasicSuite* basic = header->basic;
   if (Mode("throw")) throw std::runtime_error("a handler gave up");
@@ -147,6 +163,7 @@ SPErr Misbehave(SPMessageData* header) {
   }
   if (Mode("options")) return AddMenusWithOptions(header);
   if (Mode("alerts")) return AddTimer(header);
+  if (Mode("update")) return AddUpdatedItem(header);
   if (Mode("keep")) {
     const void* table = nullptr;
     return basic->AcquireSuite(kAIMenuSuite, kAIMenuSuiteVersion, &table);
@@ -169,5 +186,9 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
   if (std::strcmp(caller, kSPInterfaceCaller) == 0 && std::strcmp(selector, kSPInterfaceAboutSelector) == 0)
     return Misbehave(header);
   if (std::strcmp(caller, kCallerAITimer) == 0 && Mode("alerts")) return AlertOnTick(header);
+  if (std::strcmp(caller, kCallerAIMenu) == 0 && Mode("update")) {
+    if (std::strcmp(selector, kSelectorAIUpdateMenuItem) == 0) return DisableOnUpdate(static_cast<AIMenuMessage*>(message));
+    if (std::strcmp(selector, kSelectorAIGoMenuItem) == 0) return 0x474F2121;  // 'GO!!'
+  }
   return kSPNoError;
 }
