@@ -1,8 +1,8 @@
 // The host functions that check a fault point, grouped by the suite that lends
-// them; every function of a listed struct, with a fault point or not, is checked
-// for the plug-in holding its suite. A point is the suite's struct name, a dot and the member
+// them. A point is the suite's struct name, a dot and the member
 // ("AIMenuSuite.AddMenuItem"); the group says which published suite a plug-in
-// must hold to call it.
+// must hold to call it. Every function of a listed struct, with a fault point or
+// without, is checked for the plug-in holding its suite.
 #ifndef KESTRUNE_SIMHOST_HOSTCALLS_H
 #define KESTRUNE_SIMHOST_HOSTCALLS_H
 
