@@ -16,7 +16,17 @@ typedef ai::int32 AIMenuItemOption;
 typedef ai::int32 AIMenuGroupOption;
 
 constexpr AIMenuItemOption kMenuItemNoOptions = 0;
+constexpr AIMenuItemOption kMenuItemWantsUpdateOption = 1 << 0;
+constexpr AIMenuItemOption kMenuItemAlwaysEnabled = 1 << 1;
+constexpr AIMenuItemOption kMenuItemIsSeparator = 1 << 2;
+constexpr AIMenuItemOption kMenuItemIsGroupHeader = 1 << 3;
+constexpr AIMenuItemOption kMenuItemIgnoreSort = 1 << 4;
 constexpr AIMenuGroupOption kMenuGroupNoOptions = 0;
+constexpr AIMenuGroupOption kMenuGroupSortedAlphabeticallyOption = 1 << 0;
+constexpr AIMenuGroupOption kMenuGroupSeparatorOption = 1 << 1;
+constexpr AIMenuGroupOption kMenuGroupSeparatorBelowOption = 1 << 2;
+constexpr AIMenuGroupOption kMenuGroupHasHeader = 1 << 3;
+constexpr AIMenuGroupOption kMenuGroupAddAboveNearGroup = 1 << 4;
 
 typedef struct {
   const char* groupName;

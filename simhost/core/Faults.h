@@ -32,6 +32,8 @@ class Faults {
   // Called by every host function: the status to fail with, or kNoErr.
   AIErr Check(const std::string& point);
   int Calls(const std::string& point) const;
+  // Whether a rule for point is still waiting for its call (a persistent rule always is).
+  bool Pending(const std::string& point) const { return rules_.count(point) != 0; }
 
  private:
   struct Rule {

@@ -101,15 +101,30 @@ void Host::DeclareFaultPoints() {
   for (const std::string& event : actions_->HostEventNames()) faults_.Declare("play:" + event);
 }
 
+void Host::CheckHeld(const char* point) {
+  // Outside a call into the plug-in it is the host or a test calling; nothing to hold.
+  if (depth_ == 0) return;
+  const std::string suite = SuiteOfPoint(point);
+  if (!suite.empty() && suites_.outstanding(suite) == 0)
+    validator_.Fail(std::string("the plug-in called ") + point + " without holding \"" + suite + "\"");
+}
+
 AIErr Host::EnterHostCall(const char* point) {
   ++hostCalls_;
-  // Outside a call into the plug-in it is the host or a test calling; nothing to hold.
-  if (depth_ > 0) {
-    const std::string suite = SuiteOfPoint(point);
-    if (!suite.empty() && suites_.outstanding(suite) == 0)
-      validator_.Fail(std::string("the plug-in called ") + point + " without holding \"" + suite + "\"");
-  }
+  CheckHeld(point);
   return faults_.Check(point);
+}
+
+void Host::EnterUnfaultedCall(const char* point) {
+  ++hostCalls_;
+  CheckHeld(point);
+}
+
+void Host::RunModalLoop() {
+  if (depth_ == 0 || inModalLoop_ || entry_ == nullptr) return;
+  inModalLoop_ = true;
+  for (int turn = 0; turn < config_.modalTicks; ++turn) timers_->TickRound();
+  inModalLoop_ = false;
 }
 
 Host::~Host() {

@@ -36,6 +36,9 @@ struct HostConfig {
   CatalogPlatform platform = NativeCatalogPlatform();
   // Suites the host answers as never published; each must be one the catalogue lists.
   std::set<std::string> withheldSuites;
+  // Turns of the event loop (Timers::TickRound) the application runs while a modal
+  // dialog is up or a played event runs, during a call into the plug-in; 0: none.
+  int modalTicks = 1;
 };
 
 class Host {
@@ -94,12 +97,22 @@ class Host {
   // Every host function's first step: a validator failure when the plug-in calls a
   // function of a suite it does not hold, then the fault injected at point, if any.
   AIErr EnterHostCall(const char* point);
+  // The first step of a host function that has no fault point: only the validator's
+  // check that the plug-in holds the suite the function belongs to.
+  void EnterUnfaultedCall(const char* point);
   // Host functions called so far (suite acquisition not counted): a tick that adds
   // none did nothing.
   long long hostCalls() const { return hostCalls_; }
 
+  // What the application's modal loop does while a dialog is up or an event plays
+  // during a call into the plug-in: config().modalTicks turns of timer ticks. The
+  // ticks' own dialogs and events run no further turns, so a plug-in that shows an
+  // alert on every tick cannot recurse without end.
+  void RunModalLoop();
+
  private:
   void DeclareFaultPoints();
+  void CheckHeld(const char* point);
 
   HostConfig config_;
   Faults faults_;
@@ -118,6 +131,7 @@ class Host {
   SPPluginEntryFunc entry_ = nullptr;
   void* globals_ = nullptr;
   bool started_ = false;
+  bool inModalLoop_ = false;
   int depth_ = 0;
   int calls_ = 0;
   long long hostCalls_ = 0;
@@ -127,6 +141,8 @@ class Host {
 
 // Shorthand for the failure-injection check every host function makes first.
 inline AIErr Fault(const char* point) { return Host::Current().EnterHostCall(point); }
+// Shorthand for the check of a host function that cannot be made to fail.
+inline void Held(const char* point) { Host::Current().EnterUnfaultedCall(point); }
 
 }  // namespace simhost
 

@@ -27,6 +27,9 @@ const std::vector<HostCallGroup>& HostCallGroups() {
        {"CountDocumentViews", "GetDocumentViewCenter", "GetDocumentViewZoom", "GetNthDocumentView",
         "SetDocumentViewCenter", "SetDocumentViewZoom"}},
       {"AI Cloud Document Suite", "AICloudDocumentSuite", {"SaveToCloud"}},
+      // Suites whose functions cannot be made to fail; named for the holding check.
+      {"AI Context Suite", "AIAppContextSuite", {}},
+      {"AI Real Math Suite", "AIRealMathSuite", {}},
       {"AI Layer Suite", "AILayerSuite",
        {"CountLayers", "GetLayerEditable", "GetLayerVisible", "GetNthLayer", "SetLayerEditable", "SetLayerVisible"}},
       {"AI Art Suite", "AIArtSuite",

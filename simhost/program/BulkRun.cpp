@@ -65,7 +65,8 @@ BulkRunResult RunBulkUpdate(simhost::Host& host, const Options& options, const s
     const size_t seen = host.ui().dialogs().size();
     const long long callsBefore = host.hostCalls();
     WaitForTick(*timer, options.fastTimer || idle >= kIdleTicksBeforeHurrying);
-    host.timers().Tick(timer);
+    // A turn of the event loop: the host's own timer ticks beside the plug-in's.
+    host.timers().TickRound();
     for (size_t i = seen; i < host.ui().dialogs().size(); ++i)
       if (IsSummary(host.ui().dialogs()[i])) return BulkRunResult::kFinished;
     idle = host.hostCalls() == callsBefore ? idle + 1 : 0;

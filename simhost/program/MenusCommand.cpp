@@ -18,6 +18,8 @@ int RunMenus(const Options& options, const std::vector<std::string>& args) {
   std::printf("Host %s, language %s\n\n", host->VersionString().c_str(),
               options.config.language == 1 ? "ja" : "en");
   std::printf("Menus:\n");
+  // Listed as the user sees them opened: after the plug-in's "AI Update".
+  host->menus().Show();
   std::string tree = host->menus().Describe();
   std::printf("%s", tree.empty() ? "  (none)\n" : tree.c_str());
   std::printf("\nTimers:\n");

@@ -19,6 +19,8 @@ int RunSaveAs(const Options& options, const std::vector<std::string>& args) {
   std::unique_ptr<simhost::Host> host = StartWithDocument(options, args[0]);
   if (!host) return kExitFailure;
   simhost::MenuItem* item = nullptr;
+  // The user opens the menu: the plug-in has its say on what is enabled.
+  host->menus().Show();
   for (const auto& candidate : host->menus().items())
     if (candidate->name == kSaveAsItemName) item = candidate.get();
   int status = kExitOk;
@@ -31,7 +33,7 @@ int RunSaveAs(const Options& options, const std::vector<std::string>& args) {
     status = kExitFailure;
   } else {
     size_t before = host->documents().savedFiles().size();
-    host->menus().Choose(item);
+    host->menus().Pick(item);
     const auto& saved = host->documents().savedFiles();
     for (size_t i = before; i < saved.size(); ++i) std::printf("Saved: %s\n", saved[i].c_str());
     if (saved.size() == before) std::printf("Nothing was saved.\n");

@@ -44,6 +44,9 @@ void PrintUsage(std::FILE* out) {
                "  --plugin PATH          the plug-in binary (default: Kestrune.aip beside\n"
                "                         this program)\n"
                "  --fast-timer           tick the host timer as fast as possible\n"
+               "  --modal-ticks N        timer ticks the host delivers while each modal\n"
+               "                         dialog is up or each played event runs, 0 to 100\n"
+               "                         (default 1)\n"
                "  --capture-progress DIR write what the progress window shows at each\n"
                "                         repaint into DIR (numbered BMP files on Windows,\n"
                "                         text files on a terminal)\n"
@@ -315,6 +318,13 @@ int main(int argc, char** argv) {
       options.openDocuments.push_back({v, arg == "--open-modified"});
     } else if (arg == "--fast-timer") {
       options.fastTimer = true;
+    } else if (arg == "--modal-ticks") {
+      const char* v = value("--modal-ticks");
+      int ticks = 0;
+      char extra = 0;
+      if (v == nullptr || std::sscanf(v, "%d%c", &ticks, &extra) != 1 || ticks < 0 || ticks > 100 || v[0] == '+')
+        return cli::UsageError("--modal-ticks needs a whole number from 0 to 100");
+      options.config.modalTicks = ticks;
     } else if (arg == "--host-version") {
       const char* v = value("--host-version");
       if (v == nullptr || !cli::ParseVersion(v, &options.config))

@@ -29,6 +29,7 @@ ASErr Actions::Play(const std::string& name, ActionDialogStatus dialogStatus, co
   size_t index = played.size();
   played.push_back(PlayedEvent{name, dialogStatus, params ? params->entries : std::vector<ActionParamValue::Entry>(),
                                kNoErr});
+  if (playObserver) playObserver(played[index]);
   ASErr result = kBadParameterErr;
   if (ActionEvent* event = Find(name)) {
     DoActionMessage message{};
@@ -45,6 +46,9 @@ ASErr Actions::Play(const std::string& name, ActionDialogStatus dialogStatus, co
     }
   }
   played[index].result = result;
+  // The event has done its work, but the play has not returned: the application's
+  // event loop may turn meanwhile.
+  Host::Current().RunModalLoop();
   return result;
 }
 
@@ -61,6 +65,7 @@ ASErr NewParamType(AIActionParamTypeRef* param) {
 }
 
 ASErr DeleteParamType(AIActionParamTypeRef param) {
+  Held("AIActionManagerSuite.AIDeleteActionParamType");
   if (param == nullptr) return kBadParameterErr;
   delete param;
   --TheActions().liveParamTypes;
@@ -99,6 +104,7 @@ ASErr NewParamValue(AIActionParamValueRef* param) {
 }
 
 ASErr DeleteParamValue(AIActionParamValueRef param) {
+  Held("AIActionManagerSuite.AIDeleteActionParamValue");
   if (param == nullptr) return kBadParameterErr;
   delete param;
   --TheActions().liveParamValues;
@@ -112,6 +118,7 @@ ASErr Put(AIActionParamValueRef param, ActionParamValue::Entry entry) {
 }
 
 ASErr SetStringUS(AIActionParamValueRef param, ActionParamKeyID key, const ai::UnicodeString& value) {
+  Held("AIActionManagerSuite.AIActionSetStringUS");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeUStr;
@@ -120,6 +127,7 @@ ASErr SetStringUS(AIActionParamValueRef param, ActionParamKeyID key, const ai::U
 }
 
 ASErr SetBoolean(AIActionParamValueRef param, ActionParamKeyID key, ASBoolean value) {
+  Held("AIActionManagerSuite.AIActionSetBoolean");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeBoolean;
@@ -128,6 +136,7 @@ ASErr SetBoolean(AIActionParamValueRef param, ActionParamKeyID key, ASBoolean va
 }
 
 ASErr SetInteger(AIActionParamValueRef param, ActionParamKeyID key, ai::int32 value) {
+  Held("AIActionManagerSuite.AIActionSetInteger");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeInteger;
@@ -136,6 +145,7 @@ ASErr SetInteger(AIActionParamValueRef param, ActionParamKeyID key, ai::int32 va
 }
 
 ASErr SetReal(AIActionParamValueRef param, ActionParamKeyID key, AIReal value) {
+  Held("AIActionManagerSuite.AIActionSetReal");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeReal;
@@ -144,6 +154,7 @@ ASErr SetReal(AIActionParamValueRef param, ActionParamKeyID key, AIReal value) {
 }
 
 ASErr SetUnitReal(AIActionParamValueRef param, ActionParamKeyID key, ActionParamUnitID unit, AIReal value) {
+  Held("AIActionManagerSuite.AIActionSetUnitReal");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeUnitReal;
@@ -153,6 +164,7 @@ ASErr SetUnitReal(AIActionParamValueRef param, ActionParamKeyID key, ActionParam
 }
 
 ASErr SetString(AIActionParamValueRef param, ActionParamKeyID key, const char* value) {
+  Held("AIActionManagerSuite.AIActionSetString");
   if (value == nullptr) return kBadParameterErr;
   ActionParamValue::Entry e;
   e.key = key;
@@ -169,7 +181,10 @@ ASErr PlayActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AI
   return TheActions().Play(eventName, dialogStatus, parameters);
 }
 
-AIBoolean InRecordMode() { return TheActions().recording; }
+AIBoolean InRecordMode() {
+  Held("AIActionManagerSuite.InRecordMode");
+  return TheActions().recording;
+}
 
 ASErr RecordActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AIActionParamValueRef parameters) {
   if (AIErr err = Fault("AIActionManagerSuite.RecordActionEvent")) return err;

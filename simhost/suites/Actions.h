@@ -66,12 +66,15 @@ class Actions {
   const std::vector<std::unique_ptr<ActionEvent>>& events() const { return events_; }
 
   // Plays an event: a plug-in's event is sent to it as "Action Manager"/"Do Action",
-  // nested inside the caller; a host event runs its handler.
+  // nested inside the caller; a host event runs its handler. Before the play
+  // returns, the host's event loop turns (Host::RunModalLoop): timers tick.
   ASErr Play(const std::string& name, ActionDialogStatus dialogStatus, const ActionParamValue* params);
 
   bool recording = false;
   std::vector<PlayedEvent> recorded;  // steps recorded while recording
   std::vector<PlayedEvent> played;    // every event played, in the order the plays began
+  // Sees every event as its play begins, before it runs; for tests.
+  std::function<void(const PlayedEvent&)> playObserver;
 
   // Wall time the host's own events took, for benchmarks.
   double hostEventSeconds = 0;

@@ -16,9 +16,20 @@ struct SPAccess {
 namespace simhost {
 namespace {
 
-ai::int32 GetAppMajorVersion() { return Host::Current().config().majorVersion; }
-ai::int32 GetAppMinorVersion() { return Host::Current().config().minorVersion; }
-ai::int32 GetAppRevisionVersion() { return Host::Current().config().revision; }
+ai::int32 GetAppMajorVersion() {
+  Held("AIRuntimeSuite.GetAppMajorVersion");
+  return Host::Current().config().majorVersion;
+}
+
+ai::int32 GetAppMinorVersion() {
+  Held("AIRuntimeSuite.GetAppMinorVersion");
+  return Host::Current().config().minorVersion;
+}
+
+ai::int32 GetAppRevisionVersion() {
+  Held("AIRuntimeSuite.GetAppRevisionVersion");
+  return Host::Current().config().revision;
+}
 
 AIErr GetAppUILanguage(ai::int32* language) {
   if (AIErr err = Fault("AIRuntimeSuite.GetAppUILanguage")) return err;
@@ -53,6 +64,7 @@ const SPAccessSuite kAccessSuite = {GetPluginAccess, GetAccessInfo};
 
 // The platform's main window; a host on a terminal has none.
 AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
+  Held("AIAppContextSuite.GetPlatformAppWindow");
   if (appWindow == nullptr) return kBadParameterErr;
   *appWindow = static_cast<AIWindowRef>(os::MainWindow());
   return kNoErr;
@@ -61,6 +73,7 @@ AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
 const AIAppContextSuite kContextSuite = {GetPlatformAppWindow};
 
 void AIRealRectSet(AIRealRect* a, AIReal left, AIReal top, AIReal right, AIReal bottom) {
+  Held("AIRealMathSuite.AIRealRectSet");
   if (a == nullptr) return;
   a->left = left;
   a->top = top;

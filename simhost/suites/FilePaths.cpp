@@ -26,6 +26,7 @@ AIErr Copy(ai::FilePath& dst, const ai::FilePath& src) {
 }
 
 AIErr Destroy(ai::FilePath& path) {
+  Held("AIFilePathSuite.Destroy");
   if (path.GetImpl() != nullptr) --gLiveFilePaths;
   delete path.GetImpl();
   path.SetImpl(nullptr);
@@ -46,6 +47,7 @@ AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString
 }
 
 AIErr IsEmpty(const ai::FilePath& path, AIBoolean* empty) {
+  Held("AIFilePathSuite.IsEmpty");
   if (empty == nullptr) return kBadParameterErr;
   *empty = PathOf(path).empty();
   return kNoErr;

@@ -49,7 +49,10 @@ SPErr AllocateBlock(size_t size, const char*, void** block) {
   return Host::Current().memory().Allocate(size, block);
 }
 
-SPErr FreeBlock(void* block) { return Host::Current().memory().Free(block); }
+SPErr FreeBlock(void* block) {
+  Held("SPBlocksSuite.FreeBlock");
+  return Host::Current().memory().Free(block);
+}
 
 SPErr ReallocateBlock(void* block, size_t newSize, const char*, void** newblock) {
   if (AIErr err = Fault("SPBlocksSuite.ReallocateBlock")) return err;

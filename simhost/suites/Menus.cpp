@@ -57,11 +57,27 @@ MenuItem* Menus::FindByTitle(const std::string& utf8Title) const {
   return nullptr;
 }
 
-SPErr Menus::Choose(MenuItem* item) {
+void Menus::Show() {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    MenuItem* item = items_[i].get();
+    if (item->plugin == nullptr) continue;
+    AIMenuMessage message{};
+    message.menuItem = HandleOf(item);
+    ++item->updates;
+    item->lastUpdateStatus = Host::Current().Send(kCallerAIMenu, kSelectorAIUpdateMenuItem, &message.d);
+  }
+}
+
+SPErr Menus::Pick(MenuItem* item) {
   if (item == nullptr || !item->enabled) return kBadParameterErr;
   AIMenuMessage message{};
   message.menuItem = HandleOf(item);
   return Host::Current().Send(kCallerAIMenu, kSelectorAIGoMenuItem, &message.d);
+}
+
+SPErr Menus::Choose(MenuItem* item) {
+  Show();
+  return Pick(item);
 }
 
 void Menus::DescribeGroup(const std::string& group, int depth, std::string* out) const {
@@ -92,17 +108,20 @@ AIErr AddMenuItem(SPPluginRef self, const char* itemName, AIPlatformAddMenuItemD
   if (AIErr err = Fault("AIMenuSuite.AddMenuItem")) return err;
   if (itemName == nullptr || data == nullptr || data->groupName == nullptr || menuItem == nullptr)
     return kBadParameterErr;
+  if ((options & ~kKnownMenuItemOptions) != 0) return kBadParameterErr;
   Menus& menus = Host::Current().menus();
   if (!menus.HasGroup(data->groupName)) return kBadParameterErr;
   *menuItem = HandleOf(menus.AddItem(itemName, data->groupName, TextOf(data->itemText), self, options));
   return kNoErr;
 }
 
-AIErr AddMenuGroupAsSubMenu(const char* name, AIMenuGroupOption, AIMenuItemHandle menuItem, AIMenuGroup* group) {
+AIErr AddMenuGroupAsSubMenu(const char* name, AIMenuGroupOption options, AIMenuItemHandle menuItem,
+                            AIMenuGroup* group) {
   if (AIErr err = Fault("AIMenuSuite.AddMenuGroupAsSubMenu")) return err;
   Menus& menus = Host::Current().menus();
   MenuItem* parent = menus.FindItem(menuItem);
   if (name == nullptr || parent == nullptr || menus.HasGroup(name)) return kBadParameterErr;
+  if ((options & ~kKnownMenuGroupOptions) != 0) return kBadParameterErr;
   MenuGroup* added = menus.AddGroup(name, parent);
   if (group != nullptr) *group = reinterpret_cast<AIMenuGroup>(added);
   return kNoErr;
@@ -126,6 +145,7 @@ AIErr DisableItem(AIMenuItemHandle menuItem) {
 }
 
 AIErr IsItemEnabled(AIMenuItemHandle menuItem, ASBoolean* isEnabled) {
+  Held("AIMenuSuite.IsItemEnabled");
   MenuItem* item = Host::Current().menus().FindItem(menuItem);
   if (item == nullptr || isEnabled == nullptr) return kBadParameterErr;
   *isEnabled = item->enabled;

@@ -1,4 +1,6 @@
-// The host's menus: groups of items, items that may own a submenu group.
+// The host's menus: groups of items, items that may own a submenu group. Before a
+// menu is shown the host sends "AI Menu"/"AI Update" for every item a plug-in added,
+// whatever its options, and honours what the plug-in enabled or disabled then.
 #ifndef KESTRUNE_SIMHOST_MENUS_H
 #define KESTRUNE_SIMHOST_MENUS_H
 
@@ -19,7 +21,16 @@ struct MenuItem {
   bool enabled = true;
   SPPluginRef plugin = nullptr;
   AIMenuItemOption options = 0;
+  int updates = 0;              // "AI Update" messages sent for it
+  SPErr lastUpdateStatus = 0;   // the plug-in's answer to the last of them
 };
+
+// The options the published interface names; any other bit is refused.
+constexpr AIMenuItemOption kKnownMenuItemOptions = kMenuItemWantsUpdateOption | kMenuItemAlwaysEnabled |
+                                                   kMenuItemIsSeparator | kMenuItemIsGroupHeader | kMenuItemIgnoreSort;
+constexpr AIMenuGroupOption kKnownMenuGroupOptions = kMenuGroupSortedAlphabeticallyOption | kMenuGroupSeparatorOption |
+                                                     kMenuGroupSeparatorBelowOption | kMenuGroupHasHeader |
+                                                     kMenuGroupAddAboveNearGroup;
 
 struct MenuGroup {
   std::string name;
@@ -40,7 +51,13 @@ class Menus {
   const std::vector<std::unique_ptr<MenuItem>>& items() const { return items_; }
   const std::vector<std::unique_ptr<MenuGroup>>& groups() const { return groups_; }
 
-  // Chooses an item as the user would: "AI Menu"/"AI Go" when it is enabled.
+  // The menus are about to be shown: "AI Menu"/"AI Update" for every plug-in item,
+  // in the order they were added.
+  void Show();
+  // The user picks an item of the menus shown: "AI Menu"/"AI Go" when it is enabled;
+  // a disabled item is refused with PARM and the plug-in hears nothing.
+  SPErr Pick(MenuItem* item);
+  // Chooses an item as the user would: Show, then Pick.
   SPErr Choose(MenuItem* item);
   // The tree of plug-in items under the host groups, one line an item, indented.
   std::string Describe() const;

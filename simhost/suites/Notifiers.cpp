@@ -40,6 +40,7 @@ AIErr AddNotifier(SPPluginRef self, const char* name, const char* type, AINotifi
 }
 
 AIErr SetNotifierActive(AINotifierHandle handle, AIBoolean active) {
+  Held("AINotifierSuite.SetNotifierActive");
   Notifier* notifier = Host::Current().notifiers().Find(handle);
   if (notifier == nullptr) return kBadParameterErr;
   notifier->active = active != 0;

@@ -63,6 +63,7 @@ AIErr Copy(ai::UnicodeString& dst, const ai::UnicodeString& src) {
 }
 
 AIErr Destroy(ai::UnicodeString& str) {
+  Held("AIUnicodeStringSuite.Destroy");
   DeleteImpl(str.GetImpl());
   str.SetImpl(nullptr);
   return kNoErr;
@@ -83,12 +84,14 @@ AIErr GetAs(const ai::UnicodeString& str, AICharacterEncoding encoding, char** b
 }
 
 AIErr Length(const ai::UnicodeString& str, size_t* length) {
+  Held("AIUnicodeStringSuite.Length");
   if (length == nullptr) return kBadParameterErr;
   *length = TextOf(str).size();
   return kNoErr;
 }
 
 AIErr SubStr(const ai::UnicodeString& str, size_t offset, size_t count, ai::UnicodeString& out) {
+  Held("AIUnicodeStringSuite.SubStr");
   std::u32string text = TextOf(str);
   if (offset > text.size()) return kBadParameterErr;
   Assign(out, text.substr(offset, count));
@@ -96,6 +99,7 @@ AIErr SubStr(const ai::UnicodeString& str, size_t offset, size_t count, ai::Unic
 }
 
 AIErr CaseCompare(const ai::UnicodeString& a, const ai::UnicodeString& b, ai::int32* result) {
+  Held("AIUnicodeStringSuite.CaseCompare");
   if (result == nullptr) return kBadParameterErr;
   std::u32string x = TextOf(a), y = TextOf(b);
   for (auto& c : x) c = Fold(c);

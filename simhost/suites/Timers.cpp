@@ -5,8 +5,10 @@
 
 namespace simhost {
 
+Timers::Timers() : hostTimer_{kHostTimerName, kTicksPerSecond, true, nullptr} {}
+
 Timer* Timers::Add(const std::string& name, ai::int32 period, SPPluginRef plugin) {
-  timers_.push_back(std::make_unique<Timer>(Timer{name, period, true, plugin}));
+  timers_.push_back(std::make_unique<Timer>(Timer{name, period, true, plugin, 0, 0}));
   return timers_.back().get();
 }
 
@@ -24,13 +26,22 @@ Timer* Timers::FindByName(const std::string& name) const {
 
 SPErr Timers::Tick(Timer* timer) {
   if (timer == nullptr || !timer->active) return kNoErr;
+  if (timer == &hostTimer_ && timers_.empty()) return kNoErr;
+  Host& host = Host::Current();
+  ++timer->ticks;
+  if (host.callDepth() > 0) ++timer->nestedTicks;
   AITimerMessage message{};
   message.timer = HandleOf(timer);
-  return Host::Current().Send(kCallerAITimer, kSelectorAIGoTimer, &message.d);
+  return host.Send(kCallerAITimer, kSelectorAIGoTimer, &message.d);
 }
 
 void Timers::TickAll() {
   for (size_t i = 0; i < timers_.size(); ++i) Tick(timers_[i].get());
+}
+
+void Timers::TickRound() {
+  Tick(&hostTimer_);
+  TickAll();
 }
 
 namespace {
@@ -43,6 +54,7 @@ AIErr AddTimer(SPPluginRef self, const char* name, ai::int32 period, AITimerHand
 }
 
 AIErr SetTimerActive(AITimerHandle handle, AIBoolean active) {
+  Held("AITimerSuite.SetTimerActive");
   Timer* timer = Host::Current().timers().Find(handle);
   if (timer == nullptr) return kBadParameterErr;
   timer->active = active != 0;
@@ -50,6 +62,7 @@ AIErr SetTimerActive(AITimerHandle handle, AIBoolean active) {
 }
 
 AIErr SetTimerPeriod(AITimerHandle handle, ai::int32 period) {
+  Held("AITimerSuite.SetTimerPeriod");
   Timer* timer = Host::Current().timers().Find(handle);
   if (timer == nullptr || period <= 0) return kBadParameterErr;
   timer->period = period;

@@ -58,10 +58,14 @@ Answer UserInterface::Ask(DialogKind kind, const std::string& text) {
   }
   dialog.answer = AnswerName(answer);
   Record(dialog);
+  if (Host::HasCurrent()) Host::Current().RunModalLoop();
   return answer;
 }
 
-void UserInterface::Show(DialogKind kind, const std::string& text) { Record(Dialog{kind, text, "ok"}); }
+void UserInterface::Show(DialogKind kind, const std::string& text) {
+  Record(Dialog{kind, text, "ok"});
+  if (Host::HasCurrent()) Host::Current().RunModalLoop();
+}
 
 std::optional<std::string> UserInterface::ChooseFolder(const std::string& title) {
   std::optional<std::string> folder;
@@ -71,6 +75,7 @@ std::optional<std::string> UserInterface::ChooseFolder(const std::string& title)
   }
   if (folder) folder = NormalPathOf(*folder);
   Record(Dialog{DialogKind::Folder, title, folder ? *folder : "canceled"});
+  if (Host::HasCurrent()) Host::Current().RunModalLoop();
   return folder;
 }
 

@@ -2,6 +2,7 @@
 // answered from a queue of scripted answers, else by an interactive asker, else by
 // the default answer (no). The folder chooser takes folders from its own queue and
 // hands them back absolute and normalised, as the application's chooser does.
+// While a dialog is up the host's event loop turns (Host::RunModalLoop): timers tick.
 #ifndef KESTRUNE_SIMHOST_USERINTERFACE_H
 #define KESTRUNE_SIMHOST_USERINTERFACE_H
 

@@ -15,7 +15,7 @@
 #include "suites/Memory.h"
 #include "suites/Menus.h"
 #include "documents/Samples.h"
-#include "PluginDocumentTest.h"
+#include "BulkRunTest.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
@@ -26,51 +26,10 @@ using namespace testing_support;
 
 namespace {
 
-json Model(json art, const std::string& creator = "24.0.0") { return SimpleModel(std::move(art), creator); }
-
-json TrimAreaModel() {
-  json model = Model(json::array({Frame("old")}), "13.0.0");
-  model["bleedBox"] = {0, 0, 612, 792};
-  model["cropBox"] = {18, 18, 594, 774};
-  return model;
-}
-
-std::vector<std::string> Lines(const std::string& text, const std::string& separator) {
-  return SplitLines(text, separator);
-}
-
-class BulkUpdateTest : public PluginDocumentTest {
- protected:
-  BulkUpdateTest() { host().ui().SetDefaultAnswer(true); }
-  void Start(simhost::HostConfig config) {
-    PluginDocumentTest::Start(config);
-    host().ui().SetDefaultAnswer(true);
-  }
-
-  // Chooses "Bulk update..." (or the recursive one) and answers the chooser.
-  void ChooseBulk(bool recursive = false, const std::string& folder = "") {
-    host().ui().QueueFolder(folder.empty() ? folder_ : folder);
-    host().menus().Choose(Item("KESTRUNE_CONVERT", recursive ? 1 : 0));
-  }
-  void Tick() { host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER")); }
-  // Ticks until the summary is shown; the number of ticks taken.
-  int RunToSummary(int limit = 1000) {
-    for (int tick = 1; tick <= limit; ++tick) {
-      Tick();
-      if (globals().spoolState == kSpoolIdle) return tick;
-    }
-    ADD_FAILURE() << "the run did not end";
-    return limit;
-  }
-  std::string Summary() {
-    auto messages = host().ui().DialogsOf(DialogKind::Message);
-    return messages.empty() ? std::string() : messages.back().text;
-  }
-  std::string Log() { return testing_support::ReadFile(folder_ + "/Kestrune.log"); }
-};
+class BulkUpdateTest : public BulkRunTest {};
 
 TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
-  std::string source = Write("flyer.ai", Model(json::array({Frame("Hi")})));
+  std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi")})));
   const std::string bytes = testing_support::ReadFile(source);
   testing::internal::CaptureStderr();
   ChooseBulk();
@@ -89,14 +48,14 @@ TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
   EXPECT_EQ(clock()->sleptMilliseconds, 2000) << "a second after the save, a second before the summary";
   EXPECT_NE(window.find("Progress ["), std::string::npos) << window;
   EXPECT_NE(window.find("Ctrl-C: Abort"), std::string::npos);
-  auto lines = Lines(Log(), "\r\n");
+  auto lines = SplitLines(Log(), "\r\n");
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","flyer\.ai","flyer\[CP_updated_Ai28\.1\.0\]\.ai","Save as operation completed")re")))
       << lines[0];
 }
 
 TEST_F(BulkUpdateTest, AFileGoneOnceOpenedIsAFailedSave) {
-  std::string source = Write("gone.ai", Model(json::array({Frame("Hi")})));
+  std::string source = Write("gone.ai", SimpleModel(json::array({Frame("Hi")})));
   ChooseBulk();
   Tick();  // opened
   std::filesystem::remove(source);  // the file is gone when its turn comes: it still gets an outcome
@@ -115,13 +74,13 @@ TEST_F(BulkUpdateTest, ProgressBarBeforeEachOpening) {
   for (const Case& c : cases) {
     testing_support::RemoveTree(folder_);
     std::filesystem::create_directories(folder_);
-    for (int i = 0; i < c.files; ++i) Write("f" + std::to_string(i) + ".ai", Model(json::array({Frame("x")})));
+    for (int i = 0; i < c.files; ++i) Write("f" + std::to_string(i) + ".ai", SimpleModel(json::array({Frame("x")})));
     testing::internal::CaptureStderr();
     ChooseBulk();
     RunToSummary();
     std::string window = testing::internal::GetCapturedStderr();
     std::vector<std::string> shown;
-    for (const std::string& line : Lines(window, "\n")) {
+    for (const std::string& line : SplitLines(window, "\n")) {
       std::smatch m;
       if (std::regex_search(line, m, std::regex(R"(\] (\d+%))"))) shown.push_back(m[1]);
     }
@@ -130,13 +89,13 @@ TEST_F(BulkUpdateTest, ProgressBarBeforeEachOpening) {
 }
 
 TEST_F(BulkUpdateTest, CommandsAreIgnoredWhileARunIsUnderWay) {
-  Write("a.ai", Model(json::array({Frame("x")})));
-  Write("b.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
+  Write("b.ai", SimpleModel(json::array({Frame("x")})));
   ChooseBulk();
   Tick();
   const size_t dialogs = host().ui().dialogs().size();
   globals().fontErrorCount = 5;
-  ChooseBulk(true);
+  ChooseBulk("", true);
   host().ui().ClearDialogs();
   EXPECT_EQ(globals().fontErrorCount, 5) << "no reset while running";
   EXPECT_EQ(globals().spoolTotal, 2);
@@ -148,7 +107,7 @@ TEST_F(BulkUpdateTest, CommandsAreIgnoredWhileARunIsUnderWay) {
 
 TEST_F(BulkUpdateTest, DecliningOrFindingNothingLeavesTheUpdateIdle) {
   host().ui().SetDefaultAnswer(false);
-  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
   testing::internal::CaptureStderr();
   ChooseBulk();
   EXPECT_EQ(globals().spool, nullptr);
@@ -156,7 +115,7 @@ TEST_F(BulkUpdateTest, DecliningOrFindingNothingLeavesTheUpdateIdle) {
   EXPECT_EQ(globals().spoolState, 0);
   EXPECT_EQ(globals().logFilePath[0], 0);
   std::string empty = testing_support::MakeTempFolder("empty");
-  ChooseBulk(false, empty);
+  ChooseBulk(empty);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no progress window";
   auto messages = host().ui().DialogsOf(DialogKind::Message);
   ASSERT_EQ(messages.size(), 1u);
@@ -179,12 +138,12 @@ TEST_F(BulkUpdateTest, FilesWithATrimAreaAreRefusedUnopened) {
   EXPECT_EQ(messages[0].text, "The file includes a trim area.\rPlease convert the trim area and run again.");
   EXPECT_EQ(Summary(), "Bulk update completed.\rOpen error : 2 files");
   EXPECT_TRUE(docs().savedFiles().empty());
-  for (const std::string& line : Lines(Log(), "\r\n"))
+  for (const std::string& line : SplitLines(Log(), "\r\n"))
     EXPECT_NE(line.find(",\"\",\"Error: The file includes a trim area.\""), std::string::npos) << line;
 }
 
 TEST_F(BulkUpdateTest, OpeningCanceledOrFailed) {
-  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
   testing_support::WriteFile(folder_ + "/damaged.ai", "%PDF-1.4\nnot really\n");
   ChooseBulk();
   host().faults().Inject("play:adobe_openDocument", kCanceledErr);
@@ -198,7 +157,7 @@ TEST_F(BulkUpdateTest, OpeningCanceledOrFailed) {
 }
 
 TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
-  for (int i = 0; i < 10; ++i) Write("f" + std::to_string(i) + ".ai", Model(json::array({Frame("x")})));
+  for (int i = 0; i < 10; ++i) Write("f" + std::to_string(i) + ".ai", SimpleModel(json::array({Frame("x")})));
   testing::internal::CaptureStderr();
   ChooseBulk();
   Tick();  // opens the first file
@@ -210,7 +169,7 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   EXPECT_EQ(globals().successCount, 0);
   EXPECT_TRUE(docs().open().empty());
   EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 10 files");
-  auto lines = Lines(Log(), "\r\n");
+  auto lines = SplitLines(Log(), "\r\n");
   EXPECT_EQ(lines.size(), 10u) << "every canceled file has its line";
   EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back when the window closes";
 }
@@ -219,9 +178,9 @@ TEST_F(BulkUpdateTest, ACanceledSaveAsksWhetherToEndTheRun) {
   for (bool endRun : {true, false}) {
     testing_support::RemoveTree(folder_);
     std::filesystem::create_directories(folder_);
-    Write("a.ai", Model(json::array({Frame("x")})));
-    Write("b.ai", Model(json::array({Frame("x")})));
-    Write("c.ai", Model(json::array({Frame("x")})));
+    Write("a.ai", SimpleModel(json::array({Frame("x")})));
+    Write("b.ai", SimpleModel(json::array({Frame("x")})));
+    Write("c.ai", SimpleModel(json::array({Frame("x")})));
     host().ui().ClearDialogs();
     ChooseBulk();
     host().faults().Inject("play:adobe_saveDocumentAs", kCanceledErr);
@@ -247,14 +206,14 @@ TEST_F(BulkUpdateTest, EveryOutcomeOfTheSampleSet) {
   for (const char* font : simhost::kSampleInstalledFonts) docs().fonts().SetInstalled(font, true);
   std::map<std::string, std::string> before;
   for (const std::string& path : written) before[path] = testing_support::ReadFile(samples + "/" + path);
-  ChooseBulk(true, samples);
+  ChooseBulk(samples, true);
   RunToSummary();
   for (const auto& entry : before)
     EXPECT_EQ(testing_support::ReadFile(samples + "/" + entry.first), entry.second) << entry.first;
 
   // The summary's counts are the log's.
   std::string log = testing_support::ReadFile(samples + "/Kestrune.log");
-  auto lines = Lines(log, "\r\n");
+  auto lines = SplitLines(log, "\r\n");
   std::map<std::string, int> byMessage;
   for (const std::string& line : lines) {
     std::smatch m;
@@ -281,8 +240,8 @@ TEST_F(BulkUpdateTest, EveryOutcomeOfTheSampleSet) {
 }
 
 TEST_F(BulkUpdateTest, ADocumentThatNeverBecomesCurrentIsGivenUp) {
-  Write("a.ai", Model(json::array({Frame("x")})));
-  Write("b.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
+  Write("b.ai", SimpleModel(json::array({Frame("x")})));
   ChooseBulk();
   Tick();
   ASSERT_EQ(globals().spoolState, kSpoolOpened);
@@ -298,8 +257,8 @@ TEST_F(BulkUpdateTest, ADocumentThatNeverBecomesCurrentIsGivenUp) {
 }
 
 TEST_F(BulkUpdateTest, AFileTheHostCannotRunTheCommandOnIsAFailedSave) {
-  Write("a.ai", Model(json::array({Frame("x")})));
-  Write("b.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
+  Write("b.ai", SimpleModel(json::array({Frame("x")})));
   ChooseBulk();
   host().faults().Inject("play:KESTRUNE_INSIDECMD", kNotImplementedErr);
   RunToSummary();
@@ -310,7 +269,7 @@ TEST_F(BulkUpdateTest, AFileTheHostCannotRunTheCommandOnIsAFailedSave) {
 }
 
 TEST_F(BulkUpdateTest, ShutdownDuringARunLeavesNothingBehind) {
-  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
   testing::internal::CaptureStderr();
   ChooseBulk();
   Tick();
@@ -324,8 +283,8 @@ TEST_F(BulkUpdateTest, JapaneseTextsInTheLogAndTheSummary) {
   simhost::HostConfig config;
   config.language = 1;
   Start(config);
-  Write("チラシ.ai", Model(json::array({Frame("x")})));
-  Write("none.ai", Model(json::array({json{{"type", "path"}}})));
+  Write("チラシ.ai", SimpleModel(json::array({Frame("x")})));
+  Write("none.ai", SimpleModel(json::array({json{{"type", "path"}}})));
   ChooseBulk();
   RunToSummary();
   std::string log = Log();

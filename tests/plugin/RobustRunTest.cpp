@@ -19,7 +19,7 @@
 #include "documents/Documents.h"
 #include "suites/FilePaths.h"
 #include "suites/Menus.h"
-#include "PluginDocumentTest.h"
+#include "BulkRunTest.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
@@ -30,8 +30,6 @@ using namespace testing_support;
 
 namespace {
 
-json Model(json art, const std::string& creator = "24.0.0") { return SimpleModel(std::move(art), creator); }
-
 // A test that would hang on a blocking open ends the whole program instead.
 class Watchdog {
  public:
@@ -39,36 +37,7 @@ class Watchdog {
   ~Watchdog() { alarm(0); }
 };
 
-class RobustRunTest : public PluginDocumentTest {
- protected:
-  RobustRunTest() { host().ui().SetDefaultAnswer(true); }
-  void Start(simhost::HostConfig config) {
-    PluginDocumentTest::Start(config);
-    host().ui().SetDefaultAnswer(true);
-  }
-  void ChooseBulk(const std::string& folder = "") {
-    host().ui().QueueFolder(folder.empty() ? folder_ : folder);
-    host().menus().Choose(Item("KESTRUNE_CONVERT"));
-  }
-  void Tick() { host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER")); }
-  int RunToSummary(int limit = 1000) {
-    for (int tick = 1; tick <= limit; ++tick) {
-      Tick();
-      if (globals().spoolState == kSpoolIdle) return tick;
-    }
-    ADD_FAILURE() << "the run did not end";
-    return limit;
-  }
-  std::string Summary() {
-    auto messages = host().ui().DialogsOf(DialogKind::Message);
-    return messages.empty() ? std::string() : messages.back().text;
-  }
-  std::vector<std::string> LogLines(const std::string& folder = "") {
-    return SplitLines(ReadFile((folder.empty() ? folder_ : folder) + "/Kestrune.log"), "\r\n");
-  }
-  AIErr PlayRecordedStep() { return host().actions().Play("KESTRUNE_SAVEAS", kDialogOff, nullptr); }
-  std::string Updated(const std::string& stem) { return folder_ + "/" + stem + "[CP_updated_Ai28.1.0].ai"; }
-};
+class RobustRunTest : public BulkRunTest {};
 
 // The bytes of a document file as older hosts wrote them: CR line ends, boxes with no
 // space before "[", long and slightly negative reals, and the creator comment some
@@ -99,7 +68,7 @@ std::string RealShapedFile(const std::string& hostBytes, const std::string& page
 }
 
 TEST_F(RobustRunTest, RealFilesWithoutACropBoxAreNotRefusedForATrimArea) {
-  const std::string hostBytes = ReadFile(Write("model.ai", Model(json::array({Frame("Hi")}), "12.0.0")));
+  const std::string hostBytes = ReadFile(Write("model.ai", SimpleModel(json::array({Frame("Hi")}), "12.0.0")));
   std::filesystem::remove(folder_ + "/model.ai");
   WriteFile(folder_ + "/bleed-only.ai", RealShapedFile(hostBytes, "/BleedBox[0.0 -0.0000457764 612.0 792.0]"));
   WriteFile(folder_ + "/same-boxes.ai",
@@ -140,9 +109,9 @@ TEST_F(RobustRunTest, AHostFailureDuringTheWalksOrTheLayoutIsAFailedSave) {
     SCOPED_TRACE(std::string(failure.point) + " #" + std::to_string(failure.nth));
     docs().fonts().SetInstalled("Missing Font", false);
     // Missing fonts: with the font queries failing this one must not pass as updatable.
-    std::string source = Write("flyer.ai", Model(json::array({Frame("Hi"), Frame("Gone", "Missing Font")})));
+    std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi"), Frame("Gone", "Missing Font")})));
     if (std::string(failure.point).find("Font") == std::string::npos)
-      source = Write("flyer.ai", Model(json::array({json{{"type", "group"}, {"children", {Frame("Hi"), Frame("Ho")}}}})));
+      source = Write("flyer.ai", SimpleModel(json::array({json{{"type", "group"}, {"children", {Frame("Hi"), Frame("Ho")}}}})));
     simhost::Document* document = Open(source);
     ASSERT_NE(document, nullptr);
     host().ui().ClearDialogs();
@@ -162,7 +131,7 @@ TEST_F(RobustRunTest, AHostFailureDuringTheWalksOrTheLayoutIsAFailedSave) {
 }
 
 TEST_F(RobustRunTest, AFailedMoveFromTheMenuShowsTheSaveFailedAlert) {
-  std::string source = Write("flyer.ai", Model(json::array({Frame("Hi")})));
+  std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi")})));
   Open(source);
   host().ui().SetDefaultAnswer(true);
   host().faults().Inject("play:adobe_move", AIFourCharCode("Hst!"));
@@ -175,10 +144,10 @@ TEST_F(RobustRunTest, AFailedMoveFromTheMenuShowsTheSaveFailedAlert) {
 
 TEST_F(RobustRunTest, NothingInTheFolderBlocksOrIsReadForEver) {
   Watchdog watchdog(60);
-  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
   TempFolder elsewhere("elsewhere");
   const std::string linked = Write("../" + std::filesystem::path(elsewhere.path()).filename().string() + "/real.ai",
-                                   Model(json::array({Frame("y")})));
+                                   SimpleModel(json::array({Frame("y")})));
   std::filesystem::create_symlink(linked, folder_ + "/link.ai");
   std::filesystem::create_symlink("/dev/zero", folder_ + "/zero.ai");
   ASSERT_EQ(mkfifo((folder_ + "/x.ai").c_str(), 0600), 0);
@@ -193,14 +162,14 @@ TEST_F(RobustRunTest, NothingInTheFolderBlocksOrIsReadForEver) {
 }
 
 TEST_F(RobustRunTest, TheLogIsNeverWrittenThroughALink) {
-  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
   TempFolder elsewhere("elsewhere");
   const std::string outside = elsewhere.path() + "/collected.txt";
   WriteFile(outside, "");
   std::filesystem::create_symlink(outside, folder_ + "/Kestrune.log");
   // A dangling link may not be made into a file either.
   TempFolder other("other");
-  Write("../" + std::filesystem::path(other.path()).filename().string() + "/b.ai", Model(json::array({Frame("x")})));
+  Write("../" + std::filesystem::path(other.path()).filename().string() + "/b.ai", SimpleModel(json::array({Frame("x")})));
   std::filesystem::create_symlink(elsewhere.path() + "/new.txt", other.path() + "/Kestrune.log");
   ChooseBulk();
   RunToSummary();
@@ -229,7 +198,7 @@ TEST_F(RobustRunTest, ARunThatCannotMoveOnEndsAndAbortAlwaysWorks) {
     SCOPED_TRACE(std::string(c.suite) + (c.abort ? " abort" : ""));
     RemoveTree(folder_);
     std::filesystem::create_directories(folder_);
-    for (const char* name : {"a.ai", "b.ai", "c.ai"}) Write(name, Model(json::array({Frame("x")})));
+    for (const char* name : {"a.ai", "b.ai", "c.ai"}) Write(name, SimpleModel(json::array({Frame("x")})));
     host().ui().ClearDialogs();
     testing::internal::CaptureStderr();
     ChooseBulk();
@@ -252,7 +221,7 @@ TEST_F(RobustRunTest, ARunThatCannotMoveOnEndsAndAbortAlwaysWorks) {
 }
 
 TEST_F(RobustRunTest, AbortWhileAFileIsOpenClosesItUnsaved) {
-  for (int i = 0; i < 4; ++i) Write("f" + std::to_string(i) + ".ai", Model(json::array({Frame("x")})));
+  for (int i = 0; i < 4; ++i) Write("f" + std::to_string(i) + ".ai", SimpleModel(json::array({Frame("x")})));
   testing::internal::CaptureStderr();
   ChooseBulk();
   Tick();
@@ -282,7 +251,7 @@ TEST_F(RobustRunTest, EveryCountedFileHasExactlyOneLogLine) {
     SCOPED_TRACE(c.points[0]);
     RemoveTree(folder_);
     std::filesystem::create_directories(folder_);
-    for (int i = 0; i < 10; ++i) Write("f" + std::to_string(i) + ".ai", Model(json::array({Frame("x")})));
+    for (int i = 0; i < 10; ++i) Write("f" + std::to_string(i) + ".ai", SimpleModel(json::array({Frame("x")})));
     host().ui().ClearDialogs();
     ChooseBulk();
     for (const std::string& point : c.points) host().faults().Inject(point, AIFourCharCode("Hst!"), 1, true);
@@ -304,7 +273,7 @@ TEST_F(RobustRunTest, EveryCountedFileHasExactlyOneLogLine) {
 
 TEST_F(RobustRunTest, AFileNameThatIsNotUTF8IsLoggedWithAReplacementCharacter) {
   WriteFile(folder_ + "/bad\xFF.ai", "not a document");
-  Write("good.ai", Model(json::array({Frame("x")})));
+  Write("good.ai", SimpleModel(json::array({Frame("x")})));
   ChooseBulk();
   RunToSummary();
   const std::string summary = Summary();
@@ -318,7 +287,7 @@ TEST_F(RobustRunTest, AFileNameThatIsNotUTF8IsLoggedWithAReplacementCharacter) {
 TEST_F(RobustRunTest, HostObjectsAreGivenBackOnFailurePaths) {
   // The document's path is filled by the host; without the File Path suite it could
   // never be given back, so it is not asked for.
-  std::string source = Write("flyer.ai", Model(json::array({Frame("Hi")})));
+  std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi")})));
   Open(source);
   const int before = simhost::LiveFilePaths();
   host().faults().Inject(std::string("acquire:") + kAIFilePathSuite, kSPSuiteNotFoundError, 1, true);
@@ -329,7 +298,7 @@ TEST_F(RobustRunTest, HostObjectsAreGivenBackOnFailurePaths) {
   EXPECT_EQ(simhost::LiveFilePaths(), before);
 
   // The opening's parameter block, when the file's path cannot be made a host string.
-  Write("a.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
   docs().Close(docs().current());
   ChooseBulk();
   host().faults().Inject("AIUnicodeStringSuite.Initialize", AIFourCharCode("Hst!"), 1, true);
@@ -340,8 +309,8 @@ TEST_F(RobustRunTest, HostObjectsAreGivenBackOnFailurePaths) {
 }
 
 TEST_F(RobustRunTest, ADocumentTheUserHasOpenIsLeftAsItIs) {
-  std::string mine = Write("mine.ai", Model(json::array({Frame("draft")})));
-  Write("other.ai", Model(json::array({Frame("x")})));
+  std::string mine = Write("mine.ai", SimpleModel(json::array({Frame("draft")})));
+  Write("other.ai", SimpleModel(json::array({Frame("x")})));
   simhost::Document* document = Open(mine);
   ASSERT_NE(document, nullptr);
   document->modified = true;
@@ -362,8 +331,8 @@ TEST_F(RobustRunTest, ADocumentTheUserHasOpenIsLeftAsItIs) {
 }
 
 TEST_F(RobustRunTest, ABulkCommandWaitsUntilTheRunHasShownItsSummary) {
-  Write("a.ai", Model(json::array({Frame("x")})));
-  Write("b.ai", Model(json::array({Frame("x")})));
+  Write("a.ai", SimpleModel(json::array({Frame("x")})));
+  Write("b.ai", SimpleModel(json::array({Frame("x")})));
   ChooseBulk();
   host().faults().Inject("play:adobe_saveDocumentAs", kCanceledErr);
   host().ui().QueueAnswer(true);  // end the bulk update
@@ -385,7 +354,7 @@ TEST_F(RobustRunTest, TheUserIsToldWhatWasLeftOut) {
   deep += "/" + std::string(505 - deep.size() - 1, 'e');
   ASSERT_EQ(deep.size(), 505u);
   std::filesystem::create_directories(deep);
-  Write(deep.substr(folder_.size() + 1) + "/a.ai", Model(json::array({Frame("x")})));
+  Write(deep.substr(folder_.size() + 1) + "/a.ai", SimpleModel(json::array({Frame("x")})));
   struct Case {
     int language;
     const char* folderTooLong;
@@ -401,8 +370,8 @@ TEST_F(RobustRunTest, TheUserIsToldWhatWasLeftOut) {
   std::string roomy = folder_ + "/roomy";
   while (roomy.size() < 400) roomy += "/" + std::string(60, 'r');
   std::filesystem::create_directories(roomy);
-  Write(roomy.substr(folder_.size() + 1) + "/" + std::string(150, 'n') + ".ai", Model(json::array({Frame("x")})));
-  Write(roomy.substr(folder_.size() + 1) + "/short.ai", Model(json::array({Frame("x")})));
+  Write(roomy.substr(folder_.size() + 1) + "/" + std::string(150, 'n') + ".ai", SimpleModel(json::array({Frame("x")})));
+  Write(roomy.substr(folder_.size() + 1) + "/short.ai", SimpleModel(json::array({Frame("x")})));
   for (const Case& c : cases) {
     simhost::HostConfig config;
     config.language = c.language;

@@ -55,6 +55,32 @@ TEST_F(ValidatorTest, ACallWithATableKeptFromAnEarlierCallIsRefusedToo) {
             "the plug-in called AITimerSuite.AddTimer without holding \"AI Timer Suite\"");
 }
 
+// Functions that cannot be made to fail are still checked for their suite being held.
+TEST_F(ValidatorTest, FunctionsWithoutAFaultPointAreCheckedForTheirSuiteToo) {
+  setenv("KESTRUNE_MISBEHAVE", "unfaulted", 1);
+  simhost::Host host;
+  std::string error;
+  ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
+  host.Startup();
+  const std::vector<std::string> expected = {
+      "AIRuntimeSuite.GetAppMajorVersion without holding \"AI Runtime Suite",
+      "AIAppContextSuite.GetPlatformAppWindow without holding \"AI Context Suite",
+      "AIRealMathSuite.AIRealRectSet without holding \"AI Real Math Suite",
+      "SPBlocksSuite.FreeBlock without holding \"SP Blocks Suite",
+      "AIMenuSuite.IsItemEnabled without holding \"AI Menu Suite",
+      "AITimerSuite.SetTimerActive without holding \"AI Timer Suite",
+      "AINotifierSuite.SetNotifierActive without holding \"AI Notifier Suite",
+      "AIActionManagerSuite.AIActionSetInteger without holding \"AI Action Manager Suite",
+      "AIActionManagerSuite.InRecordMode without holding \"AI Action Manager Suite",
+      "AIUnicodeStringSuite.Length without holding \"AI Unicode String Suite",
+      "AIFilePathSuite.IsEmpty without holding \"AI File Path Suite",
+  };
+  const std::vector<std::string>& told = host.validator().failures();
+  ASSERT_EQ(told.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(told[i], "the plug-in called " + expected[i] + "\"");
+}
+
 TEST_F(ValidatorTest, TheHostsOwnCallsOutsideThePluginAreNotJudged) {
   simhost::Host host;
   EXPECT_EQ(host.EnterHostCall("AITimerSuite.AddTimer"), kNoErr);
