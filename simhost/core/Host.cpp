@@ -104,9 +104,13 @@ void Host::DeclareFaultPoints() {
 void Host::CheckHeld(const char* point) {
   // Outside a call into the plug-in it is the host or a test calling; nothing to hold.
   if (depth_ == 0) return;
-  const std::string suite = SuiteOfPoint(point);
+  CheckHeld(SuiteOfPoint(point), point);
+}
+
+void Host::CheckHeld(const std::string& suite, const std::string& what) {
+  if (depth_ == 0) return;
   if (!suite.empty() && suites_.outstanding(suite) == 0)
-    validator_.Fail(std::string("the plug-in called ") + point + " without holding \"" + suite + "\"");
+    validator_.Fail("the plug-in called " + what + " without holding \"" + suite + "\"");
 }
 
 AIErr Host::EnterHostCall(const char* point) {
@@ -118,6 +122,11 @@ AIErr Host::EnterHostCall(const char* point) {
 void Host::EnterUnfaultedCall(const char* point) {
   ++hostCalls_;
   CheckHeld(point);
+}
+
+void Host::EnterUnimplementedCall(const void* table) {
+  ++hostCalls_;
+  CheckHeld(suites_.NameOf(table), "an unimplemented function");
 }
 
 void Host::RunModalLoop() {

@@ -100,6 +100,9 @@ class Host {
   // The first step of a host function that has no fault point: only the validator's
   // check that the plug-in holds the suite the function belongs to.
   void EnterUnfaultedCall(const char* point);
+  // The first step of a function of a suite lent without an implementation (table is
+  // the one lent): the same check, for the suite the table was lent as.
+  void EnterUnimplementedCall(const void* table);
   // Host functions called so far (suite acquisition not counted): a tick that adds
   // none did nothing.
   long long hostCalls() const { return hostCalls_; }
@@ -113,6 +116,7 @@ class Host {
  private:
   void DeclareFaultPoints();
   void CheckHeld(const char* point);
+  void CheckHeld(const std::string& suite, const std::string& what);
 
   HostConfig config_;
   Faults faults_;

@@ -19,9 +19,19 @@ void SuiteRegistry::Publish(const std::string& name, ai::int32 version, const vo
   tables_[name] = table;
 }
 
-void SuiteRegistry::PublishRemaining(const void* table) {
-  for (const CatalogEntry& entry : catalog_.entries())
-    if (tables_.count(entry.name) == 0) tables_[entry.name] = table;
+void SuiteRegistry::PublishRemaining(const std::function<const void*(const std::string& name)>& tableFor) {
+  for (const CatalogEntry& entry : catalog_.entries()) {
+    if (tables_.count(entry.name) != 0) continue;
+    const void* table = tableFor(entry.name);
+    if (table == nullptr) throw std::logic_error("the host has no table left to lend as \"" + entry.name + "\"");
+    tables_[entry.name] = table;
+  }
+}
+
+std::string SuiteRegistry::NameOf(const void* table) const {
+  for (const auto& [name, lent] : tables_)
+    if (lent == table) return name;
+  return "";
 }
 
 void SuiteRegistry::Withhold(const std::string& name) {

@@ -23,8 +23,11 @@ class SuiteRegistry {
   // platform. A name the catalogue lacks, or a version other than the native
   // platform's, is a fault of the host itself: std::logic_error.
   void Publish(const std::string& name, ai::int32 version, const void* table);
-  // Lends table under every catalogued name that has no table yet.
-  void PublishRemaining(const void* table);
+  // Lends tableFor(name) under every catalogued name that has no table yet, in
+  // catalogue order; tableFor answers nullptr when it has no table left to lend.
+  void PublishRemaining(const std::function<const void*(const std::string& name)>& tableFor);
+  // The name a table was published under; empty for a table the registry never lent.
+  std::string NameOf(const void* table) const;
   // A withheld suite is answered as if the host had never published it. A name the
   // catalogue lacks: std::invalid_argument.
   void Withhold(const std::string& name);

@@ -1,5 +1,9 @@
 #include "suites/Application.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include "AIContext.h"
 #include "AIRealMath.h"
 #include "AIRuntime.h"
@@ -83,20 +87,31 @@ void AIRealRectSet(AIRealRect* a, AIReal left, AIReal top, AIReal right, AIReal 
 
 const AIRealMathSuite kRealMathSuite = {AIRealRectSet};
 
-AIErr NotImplemented() { return kNotImplementedErr; }
+// Suites the host lends but this rendition does not implement: every function
+// answers kNotImplementedErr, after the same held-suite check as the others. Each
+// suite gets a table of its own so that a call tells which suite it came through.
+constexpr size_t kHeldTableCount = 256;
 
-// Wide enough for any suite of the catalog; none is called through it.
 struct HeldTable {
+  // Wide enough for any suite of the catalogue.
   AIErr (*functions[128])();
 };
 
-HeldTable MakeHeldTable() {
-  HeldTable table;
-  for (auto& fn : table.functions) fn = NotImplemented;
-  return table;
+HeldTable gHeldTables[kHeldTableCount];
+
+template <size_t Index>
+AIErr NotImplementedIn() {
+  Host::Current().EnterUnimplementedCall(&gHeldTables[Index]);
+  return kNotImplementedErr;
 }
 
-const HeldTable kHeldTable = MakeHeldTable();
+template <size_t... Index>
+bool FillHeldTables(std::index_sequence<Index...>) {
+  (std::fill(std::begin(gHeldTables[Index].functions), std::end(gHeldTables[Index].functions),
+             &NotImplementedIn<Index>),
+   ...);
+  return true;
+}
 
 }  // namespace
 
@@ -107,6 +122,13 @@ void PublishApplicationSuites(SuiteRegistry& registry) {
   registry.Publish(kAIRealMathSuite, kAIRealMathSuiteVersion, &kRealMathSuite);
 }
 
-void PublishHeldSuites(SuiteRegistry& registry) { registry.PublishRemaining(&kHeldTable); }
+void PublishHeldSuites(SuiteRegistry& registry) {
+  static const bool filled = FillHeldTables(std::make_index_sequence<kHeldTableCount>());
+  (void)filled;
+  size_t next = 0;
+  registry.PublishRemaining([&next](const std::string&) -> const void* {
+    return next < kHeldTableCount ? &gHeldTables[next++] : nullptr;
+  });
+}
 
 }  // namespace simhost

@@ -134,7 +134,9 @@ TEST_F(FailureRowsTest, EveryHostCallOfTheWalksAndThePassCanFail) {
     EXPECT_EQ(globals().actionMode, kActionModeNone);
     EXPECT_EQ(docs().text().liveReferences(docs().fonts()), 0) << "text-engine objects are released";
     // A failure before anything is set back leaves nothing changed behind it.
-    if (row.which == Which::kFirst) EXPECT_EQ(Flags(*document), flags);
+    if (row.which == Which::kFirst) {
+      EXPECT_EQ(Flags(*document), flags);
+    }
     docs().Close(docs().current());
     std::filesystem::remove(Updated("layers"));
   }

@@ -96,7 +96,9 @@ TEST_F(NestingTest, TheOutcomeOfARunDoesNotDependOnNestedTicks) {
     EXPECT_EQ(LogLines().size(), 6u);
     EXPECT_TRUE(docs().open().empty());
     EXPECT_EQ(PluginTimer()->nestedTicks == 0, modalTicks == 0);
-    if (slept >= 0) EXPECT_EQ(clock()->sleptMilliseconds, slept) << "no pause taken twice";
+    if (slept >= 0) {
+      EXPECT_EQ(clock()->sleptMilliseconds, slept) << "no pause taken twice";
+    }
     slept = clock()->sleptMilliseconds;
   }
 }

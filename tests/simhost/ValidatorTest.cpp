@@ -36,7 +36,9 @@ TEST_F(ValidatorTest, RecordsEachFaultOfThePlugin) {
     ASSERT_EQ(host.validator().failures().size(), 1u) << c.mode;
     EXPECT_EQ(host.validator().failures()[0], c.message);
     EXPECT_EQ(told, host.validator().failures());
-    if (std::string(c.mode) == "throw") EXPECT_EQ(status, kCantHappenErr);
+    if (std::string(c.mode) == "throw") {
+      EXPECT_EQ(status, kCantHappenErr);
+    }
     EXPECT_EQ(host.callDepth(), 0) << "an exception does not leave the host inside the call";
   }
 }
@@ -79,6 +81,20 @@ TEST_F(ValidatorTest, FunctionsWithoutAFaultPointAreCheckedForTheirSuiteToo) {
   ASSERT_EQ(told.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i)
     EXPECT_EQ(told[i], "the plug-in called " + expected[i] + "\"");
+}
+
+// Suites lent without an implementation answer !IMP, and still tell which suite was not held.
+TEST_F(ValidatorTest, UnimplementedFunctionsAreCheckedForTheirOwnSuite) {
+  setenv("KESTRUNE_MISBEHAVE", "unimplemented", 1);
+  simhost::Host host;
+  std::string error;
+  ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
+  host.Startup();
+  const std::vector<std::string> expected = {
+      "the plug-in called an unimplemented function without holding \"AI Fixed Math Suite\"",
+      "the plug-in called an unimplemented function without holding \"AI Plugin Suite\"",
+  };
+  EXPECT_EQ(host.validator().failures(), expected);
 }
 
 TEST_F(ValidatorTest, TheHostsOwnCallsOutsideThePluginAreNotJudged) {

@@ -6,6 +6,8 @@
 //   keep      the Menu suite is still held when the call returns
 //   unfaulted one function of each suite that has no fault point is called after
 //             its suite was released
+//   unimplemented  a function of two suites the host lends without implementing them
+//             is called while held, then after release
 //   options   menu items and groups are added with options the host knows, then
 //             with one it does not (the call's status is start-up's)
 //   alerts    a timer is added, and every tick of it shows an alert without any
@@ -85,6 +87,20 @@ void CallUnfaultedFunctions(SPBasicSuite* basic) {
                                     [](const AIFilePathSuite& s) { s.IsEmpty(Blank<ai::FilePath>(), nullptr); });
 }
 
+// The first function of a suite the host lends unimplemented, while held and after release.
+void CallUnimplementedFunctions(SPBasicSuite* basic) {
+  using Call = AIErr (*)();
+  for (const char* name : {"AI Fixed Math Suite", "AI Plugin Suite"}) {
+    const ai::int32 version = name[3] == 'F' ? AIAPI_VERSION(4) : AIAPI_VERSION(5);
+    const void* table = nullptr;
+    if (basic->AcquireSuite(name, version, &table) != kSPNoError) throw std::runtime_error(name);
+    const Call first = *static_cast<const Call*>(table);
+    if (first() != kNotImplementedErr) throw std::runtime_error("implemented");
+    basic->ReleaseSuite(name, version);
+    first();
+  }
+}
+
 // Calls through a suite held for the length of the call.
 template <typename Suite, typename Call>
 SPErr WithSuite(SPBasicSuite* basic, const char* name, ai::int32 version, Call call) {
@@ -159,6 +175,10 @@ SPErr Misbehave(SPMessageData* header) {
   }
   if (Mode("unfaulted")) {
     CallUnfaultedFunctions(basic);
+    return kSPNoError;
+  }
+  if (Mode("unimplemented")) {
+    CallUnimplementedFunctions(basic);
     return kSPNoError;
   }
   if (Mode("options")) return AddMenusWithOptions(header);
