@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "os/Terminal.h"
+#include "os/Windowing.h"
 #include "PlatformExpectations.h"
 #include "suites/Actions.h"
 #include "documents/DocumentFile.h"
@@ -52,8 +53,14 @@ class BulkUpdateTest : public PluginDocumentTest {
   void ChooseBulk(bool recursive = false, const std::string& folder = "") {
     host().ui().QueueFolder(folder.empty() ? folder_ : folder);
     host().menus().Choose(Item("KESTRUNE_CONVERT", recursive ? 1 : 0));
+    simhost::os::WaitHandlingEvents(0);
   }
-  void Tick() { host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER")); }
+  // A timer tick, then what the application does before the next one: it handles the
+  // window system's events, which repaint the progress window.
+  void Tick() {
+    host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER"));
+    simhost::os::WaitHandlingEvents(0);
+  }
   // Ticks until the summary is shown; the number of ticks taken.
   int RunToSummary(int limit = 1000) {
     for (int tick = 1; tick <= limit; ++tick) {

@@ -26,6 +26,20 @@ std::string Joined(const std::string& folder, const std::string& relative);
 // True where ".AI" is not the only other spelling of ".ai": Windows compares A to Z
 // without case, so ".Ai" and ".aI" count too.
 bool AiExtensionIgnoresCase();
+// True where a Shift-JIS text too long for its buffer converts to nothing (Windows'
+// WideCharToMultiByte), false where it is cut behind its last whole character.
+bool ShiftJISOverflowYieldsNothing();
+// What the plug-in reports on its own when it cannot acquire a suite (the text of the
+// report): a line on standard error on a terminal, nothing on Windows.
+std::string SuiteFailureReport(const std::string& text);
+// A child program's standard output or error as a POSIX program writes it: Windows'
+// C library writes each "\n" there as "\r\n".
+std::string ProgramText(const std::string& written);
+// Checks the file's PDF structure with qpdf where the test can run it (POSIX); the
+// problem found, empty when none or when no checker runs here.
+std::string PdfStructureProblem(const std::string& path);
+// A shared library of the system that has no PluginMain.
+std::string SystemLibraryWithoutPluginMain();
 // The names in the folder in the order the system lists them, without "." and "..".
 std::vector<std::string> ListedNames(const std::string& folder);
 // Aborts the open progress window as its user would (Ctrl-C, or a click on Abort).

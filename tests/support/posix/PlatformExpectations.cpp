@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 
@@ -26,6 +27,20 @@ std::string Native(const std::string& relative) { return relative; }
 std::string Joined(const std::string& folder, const std::string& relative) { return folder + "/" + relative; }
 
 bool AiExtensionIgnoresCase() { return false; }
+
+bool ShiftJISOverflowYieldsNothing() { return false; }
+
+std::string SystemLibraryWithoutPluginMain() { return "/lib/x86_64-linux-gnu/libm.so.6"; }
+
+std::string ProgramText(const std::string& written) { return written; }
+
+std::string PdfStructureProblem(const std::string& path) {
+  const std::string command = "qpdf --check '" + path + "' > /dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  return status == 0 ? std::string() : "qpdf --check ended with " + std::to_string(status);
+}
+
+std::string SuiteFailureReport(const std::string& text) { return "acquire_suites_error : " + text + "\n"; }
 
 std::vector<std::string> ListedNames(const std::string& folder) {
   std::vector<std::string> names;
