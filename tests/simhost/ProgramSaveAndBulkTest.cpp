@@ -24,7 +24,7 @@ class ProgramSaveAndBulkTest : public testing::Test {
     EXPECT_EQ(Run({"make-samples", Samples()}).exitStatus, 0);
   }
   ~ProgramSaveAndBulkTest() override { RemoveTree(folder_); }
-  std::string Samples() { return folder_ + "/samples"; }
+  std::string Samples() { return Joined(folder_, "samples"); }
   ProgramRun Run(const std::vector<std::string>& arguments) {
     std::vector<std::string> all = {"--plugin", TestPluginPath(), "--fast-timer"};
     all.insert(all.end(), arguments.begin(), arguments.end());
@@ -147,7 +147,7 @@ TEST_F(ProgramSaveAndBulkTest, DocumentsOpenBeforeTheCommand) {
 TEST_F(ProgramSaveAndBulkTest, TheChosenFolderIsCanonical) {
   ProgramRun run = Run({"--yes", "bulk-update", Samples() + "/./subfolder//"});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_NE(run.out.find("[folder] \n-> " + Samples() + "/subfolder\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("[folder] \n-> " + Joined(Samples(), "subfolder") + "\n"), std::string::npos) << run.out;
 }
 
 TEST_F(ProgramSaveAndBulkTest, BulkUpdateThatDoesNotRun) {
