@@ -70,7 +70,7 @@ TEST_F(FolderScanTest, OnlyVisibleUnmarkedDotAiOrDotAIFilesAreTaken) {
                                    "Kestrune.log", "x.aic",      "f" + kJapaneseMarker + "Ai28.1.0].ai",
                                    "g" + kJapaneseMarker + ".ai"};
   // The mixed spellings: documents where A to Z compare without case, else not.
-  for (const std::string& mixed : {"c.Ai", "y.aI"})
+  for (const char* mixed : {"c.Ai", "y.aI"})
     (testing_support::AiExtensionIgnoresCase() ? taken : left).push_back(mixed);
   for (const auto& name : taken) Touch(In(name));
   for (const auto& name : left) Touch(In(name));
