@@ -26,18 +26,27 @@ std::string NormalPath(const std::string& path) {
   return os::Utf8Path(os::NativePath(FullPathOf(path)).lexically_normal());
 }
 
-// A cloud path stays inside the cloud folder: relative, no "..", no empty steps.
+// A cloud path stays inside the cloud folder: relative, no "..", no empty steps, and
+// no drive ("C:..."); every separator of the system counts ('\\' too on Windows).
 bool IsCloudPath(const std::string& cloudPath) {
-  if (cloudPath.empty() || cloudPath[0] == '/' || cloudPath.back() == '/') return false;
-  size_t start = 0;
-  while (start <= cloudPath.size()) {
-    size_t slash = cloudPath.find('/', start);
-    std::string step = cloudPath.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+  if (cloudPath.empty() || cloudPath.find(':') != std::string::npos) return false;
+  std::string step;
+  for (size_t at = 0; at <= cloudPath.size(); ++at) {
+    if (at < cloudPath.size() && !os::IsPathSeparator(cloudPath[at])) {
+      step.push_back(cloudPath[at]);
+      continue;
+    }
     if (step.empty() || step == "." || step == "..") return false;
-    if (slash == std::string::npos) break;
-    start = slash + 1;
+    step.clear();
   }
   return true;
+}
+
+// The cloud path's file, its steps joined with the system's separator.
+std::string CloudFile(const std::string& cloudFolder, const std::string& cloudPath) {
+  std::string path = cloudFolder + os::PathSeparator();
+  for (char c : cloudPath) path.push_back(os::IsPathSeparator(c) ? os::PathSeparator() : c);
+  return path;
 }
 
 std::string RunningVersion() { return Host::Current().VersionString(); }
@@ -134,7 +143,7 @@ AIErr Documents::OpenCloud(const std::string& name, Document** opened) {
   }
   std::unique_ptr<Document> document;
   std::string problem;
-  AIErr err = ReadDocumentFile(cloudFolder + "/" + name, fonts_, &document, &problem);
+  AIErr err = ReadDocumentFile(CloudFile(cloudFolder, name), fonts_, &document, &problem);
   if (err != kNoErr) {
     lastProblem = "cloud document " + name + ": " + problem;
     return err;
@@ -233,7 +242,7 @@ AIErr Documents::SaveToCloud(Document* document, const std::string& cloudPath) {
     lastProblem = "not a cloud document name: \"" + cloudPath + "\"";
     return kBadParameterErr;
   }
-  std::string path = cloudFolder + "/" + cloudPath;
+  std::string path = CloudFile(cloudFolder, cloudPath);
   std::error_code failed;
   std::filesystem::create_directories(os::NativePath(path).parent_path(), failed);
   if (failed) {

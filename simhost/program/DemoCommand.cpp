@@ -41,10 +41,12 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  std::ifstream log(simhost::os::NativePath(folder + "/Kestrune.log"), std::ios::binary);
+  // Named as the plug-in names it, with the system's separator.
+  const std::string logPath = folder + simhost::os::PathSeparator() + "Kestrune.log";
+  std::ifstream log(simhost::os::NativePath(logPath), std::ios::binary);
   std::stringstream lines;
   lines << log.rdbuf();
-  std::printf("Activity log %s/Kestrune.log:\n%s\n", folder.c_str(), lines.str().c_str());
+  std::printf("Activity log %s:\n%s\n", logPath.c_str(), lines.str().c_str());
   return kExitOk;
 }
 

@@ -10,6 +10,8 @@
 #include "suites/Menus.h"
 #include "suites/Notifiers.h"
 #include "PluginDocumentTest.h"
+#include "PlatformExpectations.h"
+#include "os/Files.h"
 
 using nlohmann::json;
 using simhost::DialogKind;
@@ -92,12 +94,12 @@ TEST_F(SaveAsMenuTest, ConfirmedItSavesOnceAndWritesNoLog) {
   auto messages = Dialogs(DialogKind::Message);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, "Save as operation completed");
-  EXPECT_TRUE(std::filesystem::exists(folder_ + "/flyer[CP_updated_Ai28.1.0].ai"));
-  EXPECT_FALSE(std::filesystem::exists(folder_ + "/Kestrune.log"));
+  EXPECT_TRUE(std::filesystem::exists(Joined(folder_, "flyer[CP_updated_Ai28.1.0].ai")));
+  EXPECT_FALSE(std::filesystem::exists(Joined(folder_, "Kestrune.log")));
   EXPECT_TRUE(host().actions().recorded.empty());
   EXPECT_EQ(globals().actionMode, 0);
   // As with any save-as, the open document is now the copy, which is not offered again.
-  EXPECT_EQ(docs().current()->path, folder_ + "/flyer[CP_updated_Ai28.1.0].ai");
+  EXPECT_EQ(docs().current()->path, Joined(folder_, "flyer[CP_updated_Ai28.1.0].ai"));
   EXPECT_FALSE(Offered());
 }
 
@@ -149,7 +151,7 @@ TEST_F(SaveAsMenuTest, JapaneseHost) {
   host().menus().Choose(SaveAs());
   EXPECT_EQ(Dialogs(DialogKind::Confirm)[0].text, "文字位置情報を保存します。");
   EXPECT_EQ(Dialogs(DialogKind::Message)[0].text, "別名で保存が終了しました。");
-  EXPECT_TRUE(std::filesystem::exists(folder_ + "/flyer[CP_更新済みAi28.1.0].ai"));
+  EXPECT_TRUE(std::filesystem::exists(simhost::os::NativePath(Joined(folder_, "flyer[CP_更新済みAi28.1.0].ai"))));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "documents/Documents.h"
 #include "core/Host.h"
 #include "suites/Notifiers.h"
+#include "PlatformExpectations.h"
 #include "TestHost.h"
 
 namespace documents_test {
@@ -41,7 +42,7 @@ class DocumentTest : public ::testing::Test {
     if (folder_.empty()) folder_ = testing_support::MakeTempFolder("documents");
     return folder_;
   }
-  std::string PathIn(const std::string& name) { return Folder() + "/" + name; }
+  std::string PathIn(const std::string& name) { return testing_support::Joined(Folder(), name); }
 
   // A new, untitled document from a model (keys left out take their defaults).
   simhost::Document* Add(const json& model) {

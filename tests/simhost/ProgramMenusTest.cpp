@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "PlatformExpectations.h"
 #include "Program.h"
 
 using testing_support::RunProgram;
@@ -63,7 +64,7 @@ TEST(Program, ReportsAPluginThatCannotBeLoaded) {
   EXPECT_EQ(missing.exitStatus, 1);
   EXPECT_NE(missing.err.find("cannot load plug-in /nonexistent/Kestrune.aip"), std::string::npos) << missing.err;
   // A shared object without the entry point.
-  auto foreign = RunProgram(kProgram, {"--plugin", "/lib/x86_64-linux-gnu/libm.so.6", "menus"});
+  auto foreign = RunProgram(kProgram, {"--plugin", testing_support::SystemLibraryWithoutPluginMain(), "menus"});
   EXPECT_EQ(foreign.exitStatus, 1);
   EXPECT_NE(foreign.err.find("has no entry point PluginMain"), std::string::npos) << foreign.err;
 }

@@ -1,9 +1,9 @@
 // What the host refuses as the plug-in's own fault, with a plug-in that commits
 // each fault on request; and the program's exit status for it.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include "core/Host.h"
+#include "PlatformExpectations.h"
 #include "Program.h"
 
 namespace {
@@ -21,12 +21,12 @@ const Case kFaults[] = {
 
 class ValidatorTest : public testing::Test {
  protected:
-  void TearDown() override { unsetenv("KESTRUNE_MISBEHAVE"); }
+  void TearDown() override { testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", nullptr); }
 };
 
 TEST_F(ValidatorTest, RecordsEachFaultOfThePlugin) {
   for (const Case& c : kFaults) {
-    setenv("KESTRUNE_MISBEHAVE", c.mode, 1);
+    testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", c.mode);
     simhost::Host host;
     std::vector<std::string> told;
     host.validator().reporter = [&](const std::string& message) { told.push_back(message); };
@@ -44,13 +44,13 @@ TEST_F(ValidatorTest, RecordsEachFaultOfThePlugin) {
 }
 
 TEST_F(ValidatorTest, ACallWithATableKeptFromAnEarlierCallIsRefusedToo) {
-  setenv("KESTRUNE_MISBEHAVE", "none", 1);
+  testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", "none");
   simhost::Host host;
   std::string error;
   ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
   host.Startup();
   EXPECT_FALSE(host.validator().failed()) << "acquiring and releasing in pairs is fine";
-  setenv("KESTRUNE_MISBEHAVE", "unheld", 1);
+  testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", "unheld");
   host.About();
   ASSERT_EQ(host.validator().failures().size(), 1u);
   EXPECT_EQ(host.validator().failures()[0],
@@ -107,9 +107,9 @@ TEST_F(ValidatorTest, TheProgramEndsWithStatus3AndSaysWhy) {
   for (const Case& c : kFaults) {
     const auto run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
     (void)run;
-    setenv("KESTRUNE_MISBEHAVE", c.mode, 1);
+    testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", c.mode);
     const auto bad = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
-    unsetenv("KESTRUNE_MISBEHAVE");
+    testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", nullptr);
     EXPECT_EQ(run.exitStatus, 0) << c.mode << run.err;
     EXPECT_EQ(bad.exitStatus, 3) << c.mode;
     EXPECT_NE(bad.err.find(std::string("kestrune-host: validator: ") + c.message + "\n"), std::string::npos)

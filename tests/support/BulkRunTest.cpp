@@ -1,5 +1,6 @@
 #include "BulkRunTest.h"
 
+#include "os/Windowing.h"
 #include "suites/Actions.h"
 #include "suites/Timers.h"
 #include "shellMain/PluginGlobals.h"
@@ -23,9 +24,15 @@ void BulkRunTest::Start(simhost::HostConfig config) {
 void BulkRunTest::ChooseBulk(const std::string& folder, bool recursive) {
   host().ui().QueueFolder(folder.empty() ? folder_ : folder);
   host().menus().Choose(Item("KESTRUNE_CONVERT", recursive ? 1 : 0));
+  simhost::os::WaitHandlingEvents(0);
 }
 
-void BulkRunTest::Tick() { host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER")); }
+// What the application does between ticks: it handles the window system's events,
+// which repaint the progress window.
+void BulkRunTest::Tick() {
+  host().timers().Tick(host().timers().FindByName("KESTRUNE_TIMER"));
+  simhost::os::WaitHandlingEvents(0);
+}
 
 int BulkRunTest::RunToSummary(int limit) {
   for (int tick = 1; tick <= limit; ++tick) {

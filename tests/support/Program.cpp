@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "PlatformExpectations.h"
 #include "TestHost.h"
 #include "os/Process.h"
 
@@ -9,8 +10,8 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   ProgramRun run;
   std::string folder = MakeTempFolder("run");
   run.exitStatus = simhost::os::RunProgram(program, arguments, folder + "/stdout", folder + "/stderr");
-  run.out = ReadFile(folder + "/stdout");
-  run.err = ReadFile(folder + "/stderr");
+  run.out = ProgramText(ReadFile(folder + "/stdout"));
+  run.err = ProgramText(ReadFile(folder + "/stderr"));
   RemoveTree(folder);
   return run;
 }

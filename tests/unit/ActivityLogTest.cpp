@@ -10,6 +10,7 @@
 
 #include "os/Process.h"
 #include "DirectPlugin.h"
+#include "PlatformExpectations.h"
 #include "TestHost.h"
 #include "core/Faults.h"
 #include "VirtualClock.h"
@@ -96,7 +97,9 @@ TEST_F(ActivityLogTest, ConversionCutsBehindTheLastWholeCharacterAndNeverWritesB
     char out[80];
     std::memset(out, '#', sizeof(out));
     ShiftJISToUTF8(TextFor(TextId::kUpdatedNameMarker, 1), out, c.capacity);
-    EXPECT_EQ(std::string(out), marker.substr(0, c.kept)) << "capacity " << c.capacity;
+    const bool cut = c.kept < marker.size();
+    const std::string expected = cut && testing_support::ShiftJISOverflowYieldsNothing() ? "" : marker.substr(0, c.kept);
+    EXPECT_EQ(std::string(out), expected) << "capacity " << c.capacity;
     for (size_t i = static_cast<size_t>(c.capacity); i < sizeof(out); ++i)
       ASSERT_EQ(out[i], '#') << "capacity " << c.capacity << " byte " << i;
   }
@@ -248,7 +251,8 @@ TEST_F(ActivityLogTest, AnUpdatedCopyInAFolderPathLongerThanAFieldIsStillNamed) 
 
 TEST_F(ActivityLogTest, UpdatedCopyIsNamedEvenWhenTheHostCannotSplitItsPath) {
   plugin.host().faults().Inject("AIFilePathSuite.GetFileName", kCantHappenErr, 1, true);
-  WriteDebugMessage(logPath.c_str(), "a.ai", "/work/bulk/a[CP_updated_Ai28.1.0].ai", "done");
+  WriteDebugMessage(logPath.c_str(), "a.ai", testing_support::Native("/work/bulk/a[CP_updated_Ai28.1.0].ai").c_str(),
+                    "done");
   EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 03:04:05\",\"a.ai\",\"a[CP_updated_Ai28.1.0].ai\",\"done\"\r\n");
 }
 
@@ -276,12 +280,13 @@ TEST_F(ActivityLogTest, FullFieldsMakeAWholeLineAndLongerOnesAreCutOnWholeCharac
 
 TEST(LogFilePath, FolderSeparatorAndNameInOneField) {
   char out[kLogFieldBytes];
-  ASSERT_TRUE(MakeLogFilePath("/Volumes/Work", out));
-  EXPECT_STREQ(out, "/Volumes/Work/Kestrune.log");
-  ASSERT_TRUE(MakeLogFilePath("/Volumes/Work/", out));
-  EXPECT_STREQ(out, "/Volumes/Work/Kestrune.log");
-  ASSERT_TRUE(MakeLogFilePath("/", out));
-  EXPECT_STREQ(out, "/Kestrune.log");
+  const std::string work = testing_support::Native("/Volumes/Work"), root = testing_support::Native("/");
+  ASSERT_TRUE(MakeLogFilePath(work.c_str(), out));
+  EXPECT_EQ(std::string(out), testing_support::Joined(work, "Kestrune.log"));
+  ASSERT_TRUE(MakeLogFilePath((work + root).c_str(), out));
+  EXPECT_EQ(std::string(out), testing_support::Joined(work, "Kestrune.log"));
+  ASSERT_TRUE(MakeLogFilePath(root.c_str(), out));
+  EXPECT_EQ(std::string(out), root + "Kestrune.log");
 
   std::string fits(511 - 13, 'f');  // with "/Kestrune.log", 511 bytes
   ASSERT_TRUE(MakeLogFilePath(fits.c_str(), out));

@@ -1,6 +1,5 @@
 // The folder scan: which files a bulk update takes, in which order, and how it copes with
 // deep folders, links back up the tree and a heap that will not grow.
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "DirectPlugin.h"
+#include "PlatformExpectations.h"
 #include "TestHost.h"
 #include "menuHandler/folderScan.h"
 
@@ -24,19 +24,15 @@ namespace {
 
 const std::string kJapaneseMarker = "[CP_\xE6\x9B\xB4\xE6\x96\xB0\xE6\xB8\x88\xE3\x81\xBF";
 
+using testing_support::Joined;
+using testing_support::PathText;
 using testing_support::TempFolder;
+using testing_support::Utf8Text;
 
-void Touch(const std::string& path) { std::ofstream(path).put('x'); }
+void Touch(const std::string& path) { std::ofstream(fs::u8path(path)).put('x'); }
 
 // Names in the order the file system lists them, which the scan must keep.
-std::vector<std::string> Listed(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* stream = opendir(folder.c_str());
-  if (stream == nullptr) return names;
-  while (struct dirent* entry = readdir(stream)) names.push_back(entry->d_name);
-  closedir(stream);
-  return names;
-}
+std::vector<std::string> Listed(const std::string& folder) { return testing_support::ListedNames(folder); }
 
 struct Result {
   std::vector<std::string> paths;
@@ -51,28 +47,31 @@ class FolderScanTest : public testing::Test {
     CP_SPOOL* list = nullptr;
     ai::int32 count = 0;
     Result result;
-    GetDirectoryFileListProcess(path.c_str(), &list, &count, recursive ? 1 : 0, &result.skipped);
+    GetDirectoryFileListProcess(PathText(path).c_str(), &list, &count, recursive ? 1 : 0, &result.skipped);
     if (count == 0) {
       EXPECT_EQ(list, nullptr);
     }
-    for (ai::int32 i = 0; i < count; ++i) result.paths.push_back(list[i].path);
+    for (ai::int32 i = 0; i < count; ++i) result.paths.push_back(Utf8Text(list[i].path));
     std::free(list);
     return result;
   }
 
-  std::string In(const std::string& name) const { return folder.path() + "/" + name; }
+  std::string In(const std::string& name) const { return Joined(folder.path(), name); }
 
   testing_support::DirectPlugin plugin;
   TempFolder folder;
 };
 
 TEST_F(FolderScanTest, OnlyVisibleUnmarkedDotAiOrDotAIFilesAreTaken) {
-  const std::vector<std::string> taken = {"a.ai", "b.AI", "x.ai", "notes[cp_updated_Ai28.1.0].ai", "a.b.ai",
-                                          "\xE5\x9B\xB3.ai"};
-  const std::vector<std::string> left = {"c.Ai",         "d.txt",     ".hidden.ai", "e[CP_updated_Ai28.1.0].ai",
-                                         ".ai",          "ai",        "x.aI",       "x.ai.bak",
-                                         "Kestrune.log", "x.aic",     "f" + kJapaneseMarker + "Ai28.1.0].ai",
-                                         "g" + kJapaneseMarker + ".ai"};
+  std::vector<std::string> taken = {"a.ai", "b.AI", "x.ai", "notes[cp_updated_Ai28.1.0].ai", "a.b.ai",
+                                    "\xE5\x9B\xB3.ai"};
+  std::vector<std::string> left = {"d.txt",        ".hidden.ai", "e[CP_updated_Ai28.1.0].ai",
+                                   ".ai",          "ai",         "x.ai.bak",
+                                   "Kestrune.log", "x.aic",      "f" + kJapaneseMarker + "Ai28.1.0].ai",
+                                   "g" + kJapaneseMarker + ".ai"};
+  // The mixed spellings: documents where A to Z compare without case, else not.
+  for (const char* mixed : {"c.Ai", "y.aI"})
+    (testing_support::AiExtensionIgnoresCase() ? taken : left).push_back(mixed);
   for (const auto& name : taken) Touch(In(name));
   for (const auto& name : left) Touch(In(name));
 
@@ -101,9 +100,9 @@ TEST_F(FolderScanTest, SubfoldersAreWalkedDepthFirstWhereTheyAreMet) {
   std::vector<std::string> expected;
   std::function<void(const std::string&)> walk = [&](const std::string& dir) {
     for (const auto& name : Listed(dir)) {
-      std::string path = dir + "/" + name;
+      std::string path = Joined(dir, name);
       if (name[0] == '.') continue;
-      if (fs::is_directory(path)) {
+      if (fs::is_directory(fs::u8path(path))) {
         walk(path);
       } else if (name.size() > 3 && name.compare(name.size() - 3, 3, ".ai") == 0) {
         expected.push_back(path);
@@ -130,27 +129,29 @@ TEST_F(FolderScanTest, EmptyOrUnopenableFoldersGiveNothing) {
   CP_SPOOL* list = nullptr;
   ai::int32 count = 0;
   GetDirectoryFileListProcess(nullptr, &list, &count, 1);
-  GetDirectoryFileListProcess(folder.path().c_str(), nullptr, &count, 1);
-  GetDirectoryFileListProcess(folder.path().c_str(), &list, nullptr, 1);
+  GetDirectoryFileListProcess(PathText(folder.path()).c_str(), nullptr, &count, 1);
+  GetDirectoryFileListProcess(PathText(folder.path()).c_str(), &list, nullptr, 1);
   EXPECT_EQ(list, nullptr);
   EXPECT_EQ(count, 0);
 }
 
 TEST_F(FolderScanTest, ATrailingSeparatorMakesNoDoubleSeparator) {
   Touch(In("a.ai"));
-  EXPECT_EQ(Scan(folder.path() + "/", false).paths, std::vector<std::string>{In("a.ai")});
-  EXPECT_EQ(Scan(folder.path() + "//", false).paths, std::vector<std::string>{In("a.ai")});
+  const std::string separator(1, testing_support::Separator());
+  EXPECT_EQ(Scan(folder.path() + separator, false).paths, std::vector<std::string>{In("a.ai")});
+  EXPECT_EQ(Scan(folder.path() + separator + separator, false).paths, std::vector<std::string>{In("a.ai")});
 }
 
 TEST_F(FolderScanTest, NewEntriesGoBehindAListThatIsNotEmpty) {
   Touch(In("a.ai"));
   CP_SPOOL* list = static_cast<CP_SPOOL*>(std::malloc(sizeof(CP_SPOOL)));
-  std::strcpy(list[0].path, "/earlier/z.ai");
+  const auto earlier = PathText(Joined("earlier", "z.ai"));
+  std::copy(earlier.c_str(), earlier.c_str() + earlier.size() + 1, list[0].path);
   ai::int32 count = 1;
-  GetDirectoryFileListProcess(folder.path().c_str(), &list, &count, 0);
+  GetDirectoryFileListProcess(PathText(folder.path()).c_str(), &list, &count, 0);
   ASSERT_EQ(count, 2);
-  EXPECT_STREQ(list[0].path, "/earlier/z.ai");
-  EXPECT_EQ(std::string(list[1].path), In("a.ai"));
+  EXPECT_EQ(Utf8Text(list[0].path), Joined("earlier", "z.ai"));
+  EXPECT_EQ(Utf8Text(list[1].path), In("a.ai"));
   std::free(list);
 }
 
@@ -177,7 +178,7 @@ TEST_F(FolderScanTest, TheListGrowsByExactlyOneEntryPerFileAndAFailedGrowthEndsT
   CP_SPOOL* list = nullptr;
   ai::int32 count = 0;
   ai::int32 skipped = 0;
-  GetDirectoryFileListProcess(services, folder.path().c_str(), &list, &count, 0, &skipped);
+  GetDirectoryFileListProcess(services, PathText(folder.path()).c_str(), &list, &count, 0, &skipped);
   EXPECT_EQ(count, 5);
   EXPECT_EQ(skipped, 0);
   EXPECT_EQ(RecordingHeap::sizes, (std::vector<size_t>{1 * sizeof(CP_SPOOL), 2 * sizeof(CP_SPOOL),
@@ -189,36 +190,36 @@ TEST_F(FolderScanTest, TheListGrowsByExactlyOneEntryPerFileAndAFailedGrowthEndsT
   RecordingHeap::refuseAt = 3;
   list = nullptr;
   count = 0;
-  GetDirectoryFileListProcess(services, folder.path().c_str(), &list, &count, 0, &skipped);
+  GetDirectoryFileListProcess(services, PathText(folder.path()).c_str(), &list, &count, 0, &skipped);
   EXPECT_EQ(count, 2);
   EXPECT_EQ(skipped, 1);
   EXPECT_EQ(RecordingHeap::sizes.size(), 3u) << "no further file is tried";
   ASSERT_NE(list, nullptr);
-  for (int i = 0; i < 2; ++i) EXPECT_EQ(fs::path(list[i].path).parent_path(), folder.path());
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(fs::path(list[i].path).parent_path(), fs::u8path(folder.path()));
   std::free(list);
 }
 
 TEST_F(FolderScanTest, PathsTooLongForAnEntryOrTheWorkingBufferAreLeftOutAndCounted) {
   // An entry holds 511 bytes: a file whose path is longer is left out, its neighbours not.
   const std::string longDir = In(std::string(250, 'd'));
-  fs::create_directory(longDir);
+  fs::create_directory(fs::u8path(longDir));
   std::string fitting = std::string(511 - longDir.size() - 1 - 3, 'f') + ".ai";
   std::string tooLong = std::string(511 - longDir.size() - 3, 'g') + ".ai";
-  Touch(longDir + "/" + fitting);
-  Touch(longDir + "/" + tooLong);
+  Touch(Joined(longDir, fitting));
+  Touch(Joined(longDir, tooLong));
   Result result = Scan(folder.path(), true);
   ASSERT_EQ(result.paths.size(), 1u);
-  EXPECT_EQ(result.paths[0], longDir + "/" + fitting);
+  EXPECT_EQ(result.paths[0], Joined(longDir, fitting));
   EXPECT_EQ(result.paths[0].size(), 511u);
   EXPECT_EQ(result.skipped, 1);
 
   // Folders nested past the 1023-unit working buffer are not entered.
   std::string deep = longDir;
   while (deep.size() < 1023) {
-    deep += "/" + std::string(250, 'e');
-    fs::create_directory(deep);
+    deep = Joined(deep, std::string(250, 'e'));
+    fs::create_directory(fs::u8path(deep));
   }
-  Touch(deep + "/x.ai");
+  Touch(Joined(deep, "x.ai"));
   result = Scan(folder.path(), true);
   EXPECT_EQ(result.paths.size(), 1u);
   EXPECT_EQ(result.skipped, 2);
@@ -239,7 +240,7 @@ TEST_F(FolderScanTest, ALinkIsNeverEnteredSoALinkBackUpTheTreeEndsNothing) {
   std::vector<std::string> names;
   for (const auto& path : result.paths) names.push_back(path.substr(folder.path().size() + 1));
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"a.ai", "sub/b.ai"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"a.ai", testing_support::Native("sub/b.ai")}));
 }
 
 // A file system in memory, where folders can be reached twice, as through junctions.
@@ -256,8 +257,9 @@ class FakeListing : public platform::DirectoryListing {
   bool Next(platform::DirectoryEntry* entry) override {
     if (next_ >= folder_.entries.size()) return false;
     const auto& found = folder_.entries[next_++];
-    entry->name = found.first.c_str();
-    entry->length = found.first.size();
+    name_ = PathText(found.first);
+    entry->name = name_.c_str();
+    entry->length = name_.size();
     entry->isFolder = found.second;
     entry->isRegularFile = !found.second;
     return true;
@@ -272,12 +274,15 @@ class FakeListing : public platform::DirectoryListing {
  private:
   const FakeFolder& folder_;
   size_t next_ = 0;
+  std::basic_string<PlatformPathChar> name_;
 };
 
 std::unique_ptr<platform::DirectoryListing> OpenFake(const PlatformPathChar* path) {
   ++gFakeOpens;
   // A junction reaches its target's folder under another path.
-  std::string key = path;
+  // Keys are written with '/', whatever separator the scan joins with.
+  std::string key = Utf8Text(path);
+  std::replace(key.begin(), key.end(), testing_support::Separator(), '/');
   for (const auto& alias : {std::make_pair(std::string("/r/sub/back"), std::string("/r")),
                             std::make_pair(std::string("/r/twin"), std::string("/r/sub"))}) {
     if (key.compare(0, alias.first.size(), alias.first) == 0) key = alias.second + key.substr(alias.first.size());
@@ -297,18 +302,18 @@ TEST_F(FolderScanTest, AFolderReachedAgainThroughAJunctionIsScannedOnce) {
   RecordingHeap::refuseAt = 0;
   CP_SPOOL* list = nullptr;
   ai::int32 count = 0;
-  GetDirectoryFileListProcess(services, "/r", &list, &count, 1, nullptr);
+  GetDirectoryFileListProcess(services, PathText("/r").c_str(), &list, &count, 1, nullptr);
   std::vector<std::string> paths;
-  for (ai::int32 i = 0; i < count; ++i) paths.push_back(list[i].path);
+  for (ai::int32 i = 0; i < count; ++i) paths.push_back(Utf8Text(list[i].path));
   std::free(list);
-  EXPECT_EQ(paths, (std::vector<std::string>{"/r/a.ai", "/r/sub/b.ai", "/r/c.ai"}));
+  EXPECT_EQ(paths, (std::vector<std::string>{Joined("/r", "a.ai"), Joined("/r", "sub/b.ai"), Joined("/r", "c.ai")}));
   EXPECT_EQ(gFakeOpens, 4);  // /r, /r/sub, /r/sub/back (seen), /r/twin (seen)
 
   // Without recursion no subfolder is even opened.
   gFakeOpens = 0;
   list = nullptr;
   count = 0;
-  GetDirectoryFileListProcess(services, "/r", &list, &count, 0, nullptr);
+  GetDirectoryFileListProcess(services, PathText("/r").c_str(), &list, &count, 0, nullptr);
   EXPECT_EQ(count, 2);
   EXPECT_EQ(gFakeOpens, 1);
   std::free(list);

@@ -14,6 +14,7 @@
 
 #include "pluginHandler/AISuiteVariables.h"
 #include "DirectPlugin.h"
+#include "PlatformExpectations.h"
 #include "TestHost.h"
 #include "pdf_chaeck_utility/pdf_chaeck_utility.h"
 
@@ -179,7 +180,7 @@ class PdfInspectionTest : public testing::Test {
     std::ofstream(path, std::ios::binary) << content;
     PDF_CHECK_INFO info;
     std::memset(&info, 0x5A, sizeof(info));
-    PDFGetInformation(path.c_str(), &info);
+    PDFGetInformation(testing_support::PathText(path).c_str(), &info);
     ExpectSame(info, Reference(content), "reference for " + content.substr(0, 60));
     return info;
   }
@@ -335,7 +336,9 @@ TEST_F(PdfInspectionTest, BoxNumbersFollowTheReaderRules) {
 }
 
 TEST_F(PdfInspectionTest, EmptyAndUnopenableFilesGiveAnAllZeroRecord) {
-  for (const char* path : {"/nonexistent/file.ai", "", static_cast<const char*>(nullptr)}) {
+  const auto missing = testing_support::PathText("/nonexistent/file.ai");
+  const auto none = testing_support::PathText("");
+  for (const PlatformPathChar* path : {missing.c_str(), none.c_str(), static_cast<const PlatformPathChar*>(nullptr)}) {
     PDF_CHECK_INFO info;
     std::memset(&info, 0x5A, sizeof(info));
     PDFGetInformation(path, &info);
@@ -346,9 +349,9 @@ TEST_F(PdfInspectionTest, EmptyAndUnopenableFilesGiveAnAllZeroRecord) {
   PDF_CHECK_INFO zero{};
   EXPECT_EQ(std::memcmp(&empty, &zero, sizeof(empty)), 0);
   PDF_CHECK_INFO folderInfo;
-  PDFGetInformation(folder.path().c_str(), &folderInfo);
+  PDFGetInformation(testing_support::PathText(folder.path()).c_str(), &folderInfo);
   EXPECT_EQ(std::memcmp(&folderInfo, &zero, sizeof(zero)), 0);
-  PDFGetInformation("/tmp", nullptr);
+  PDFGetInformation(testing_support::PathText(folder.path()).c_str(), nullptr);
 }
 
 // A Real Math suite that records what it is asked to set.

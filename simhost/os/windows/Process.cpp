@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -37,9 +38,17 @@ std::string EnvironmentValue(const std::string& name) {
   return value != nullptr ? Utf8(value) : std::string();
 }
 
+// Every handle counts: a file left open shows as one more. Wine answers the count with
+// 0 however many are open, so there the handle table is probed value by value.
 size_t OpenFileCount() {
   DWORD handles = 0;
-  return GetProcessHandleCount(GetCurrentProcess(), &handles) ? handles : 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &handles) && handles != 0) return handles;
+  size_t probed = 0;
+  for (uintptr_t value = 4; value < 0x10000; value += 4) {
+    DWORD flags;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++probed;
+  }
+  return probed;
 }
 
 namespace {
