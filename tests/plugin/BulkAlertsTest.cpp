@@ -1,12 +1,10 @@
 // What the user sees of a bulk update beyond its summary: the failure alerts each
-// file can bring, the commands the menu refuses while a run is under way, and a
-// progress window whose message line stays empty.
+// file can bring and the commands the menu refuses while a run is under way.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <regex>
 
 #include "BulkRunTest.h"
 #include "documents/Documents.h"
@@ -144,36 +142,6 @@ TEST_F(BulkAlertsTest, NoCommandStartsWhileARunIsUnderWay) {
       globals().fontErrorCount = 0;
       RunToSummary();
     }
-  }
-}
-
-// The bulk update never writes the progress window's message line: every line the
-// window draws is its title, its bar, the percentage and the Abort offer.
-TEST_F(BulkAlertsTest, TheMessageLineStaysEmptyThroughoutARun) {
-  struct Case {
-    int language;
-    const char* line;
-  };
-  const Case cases[] = {{0, R"(^Progress \[[#.]{40}\] \d{1,3}%  Ctrl-C: Abort$)"},
-                        {1, R"(^進捗状況 \[[#.]{40}\] \d{1,3}%  Ctrl-C: 中断$)"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.language);
-    simhost::HostConfig config;
-    config.language = c.language;
-    Start(config);
-    FreshFolder();
-    Write("good.ai", SimpleModel(json::array({Frame("x")})));
-    Write("trim.ai", TrimAreaModel());
-    Write("none.ai", SimpleModel(json::array({json{{"type", "path"}}})));
-    Write("fonts.ai", SimpleModel(json::array({Frame("z", "Missing Font")})));
-    WriteFile(folder_ + "/damaged.ai", "%PDF-1.4\nnot really\n");
-    testing::internal::CaptureStderr();
-    ChooseBulk();
-    RunToSummary();
-    const std::string window = testing::internal::GetCapturedStderr();
-    const auto lines = SplitLines(window, "\n");
-    EXPECT_GE(lines.size(), 4u) << "the window opened and moved: " << window;
-    for (const std::string& line : lines) EXPECT_TRUE(std::regex_match(line, std::regex(c.line))) << line;
   }
 }
 

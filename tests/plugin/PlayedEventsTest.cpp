@@ -10,6 +10,7 @@
 
 #include "AIActionManager.h"
 #include "BulkRunTest.h"
+#include "PlatformExpectations.h"
 #include "documents/ArtTree.h"
 #include "shellMain/PluginGlobals.h"
 #include "suites/Actions.h"
@@ -98,7 +99,7 @@ TEST_F(PlayedEventsTest, EveryEventIsPlayedWithDialogsOffAndItsExactBlock) {
   ChooseBulk();
   RunToSummary();
   ExpectPlays(Plays(host().actions().played, before),
-              {{"adobe_openDocument", kDialogOff, {"name ustr=" + source, "colr long=2"}},
+              {{"adobe_openDocument", kDialogOff, {"name ustr=" + Joined(folder_, "flyer.ai"), "colr long=2"}},
                {"KESTRUNE_INSIDECMD", kDialogOff, {}},
                {"adobe_move", kDialogOff, MoveBlock("1")},
                {"adobe_move", kDialogOff, MoveBlock("-1")},

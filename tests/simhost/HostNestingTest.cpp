@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include "PlatformExpectations.h"
 #include "Program.h"
 #include "core/Host.h"
 #include "suites/Menus.h"
@@ -14,9 +15,9 @@ namespace {
 
 class HostNestingTest : public testing::Test {
  protected:
-  void TearDown() override { unsetenv("KESTRUNE_MISBEHAVE"); }
+  void TearDown() override { testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", nullptr); }
   void Load(simhost::Host& host, const char* mode) {
-    setenv("KESTRUNE_MISBEHAVE", mode, 1);
+    testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", mode);
     std::string error;
     ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
   }

@@ -59,7 +59,7 @@ TEST_F(ValidatorTest, ACallWithATableKeptFromAnEarlierCallIsRefusedToo) {
 
 // Functions that cannot be made to fail are still checked for their suite being held.
 TEST_F(ValidatorTest, FunctionsWithoutAFaultPointAreCheckedForTheirSuiteToo) {
-  setenv("KESTRUNE_MISBEHAVE", "unfaulted", 1);
+  testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", "unfaulted");
   simhost::Host host;
   std::string error;
   ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
@@ -85,7 +85,7 @@ TEST_F(ValidatorTest, FunctionsWithoutAFaultPointAreCheckedForTheirSuiteToo) {
 
 // Suites lent without an implementation answer !IMP, and still tell which suite was not held.
 TEST_F(ValidatorTest, UnimplementedFunctionsAreCheckedForTheirOwnSuite) {
-  setenv("KESTRUNE_MISBEHAVE", "unimplemented", 1);
+  testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", "unimplemented");
   simhost::Host host;
   std::string error;
   ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;

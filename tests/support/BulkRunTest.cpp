@@ -1,5 +1,6 @@
 #include "BulkRunTest.h"
 
+#include "PlatformExpectations.h"
 #include "os/Windowing.h"
 #include "suites/Actions.h"
 #include "suites/Timers.h"
@@ -57,7 +58,7 @@ std::vector<std::string> BulkRunTest::LogLines(const std::string& folder) { retu
 AIErr BulkRunTest::PlayRecordedStep() { return host().actions().Play("KESTRUNE_SAVEAS", kDialogOff, nullptr); }
 
 std::string BulkRunTest::Updated(const std::string& stem) {
-  return folder_ + "/" + stem + "[CP_updated_Ai28.1.0].ai";
+  return Joined(folder_, stem + "[CP_updated_Ai28.1.0].ai");
 }
 
 }  // namespace testing_support

@@ -34,7 +34,8 @@ class BulkRunTest : public PluginDocumentTest {
   std::vector<std::string> LogLines(const std::string& folder = "");
   // The recorded step "KESTRUNE_SAVEAS" played by the host by itself.
   AIErr PlayRecordedStep();
-  // The updated copy of stem.ai in the test's folder, on the default host.
+  // The updated copy of stem.ai in the test's folder, on the default host, as the
+  // plug-in names it (with the platform's separator).
   std::string Updated(const std::string& stem);
 };
 
