@@ -23,11 +23,6 @@ const char kSaveFailedAlert[] = "Could not save document.\rText layout informati
 
 class BulkAlertsTest : public BulkRunTest {
  protected:
-  void FreshFolder() {
-    RemoveTree(folder_);
-    std::filesystem::create_directories(folder_);
-    host().ui().ClearDialogs();
-  }
   std::vector<std::string> AlertsBeforeSummary() {
     std::vector<std::string> texts;
     for (const auto& dialog : Dialogs(DialogKind::Message)) texts.push_back(dialog.text);

@@ -17,14 +17,7 @@ using namespace testing_support;
 
 namespace {
 
-class TerminalProgressTest : public BulkRunTest {
- protected:
-  void FreshFolder() {
-    RemoveTree(folder_);
-    std::filesystem::create_directories(folder_);
-    host().ui().ClearDialogs();
-  }
-};
+class TerminalProgressTest : public BulkRunTest {};
 
 // The bulk update never writes the progress window's message line: every line the
 // window draws is its title, its bar, the percentage and the Abort offer.

@@ -57,44 +57,41 @@ TEST_F(ValidatorTest, ACallWithATableKeptFromAnEarlierCallIsRefusedToo) {
             "the plug-in called AITimerSuite.AddTimer without holding \"AI Timer Suite\"");
 }
 
-// Functions that cannot be made to fail are still checked for their suite being held.
-TEST_F(ValidatorTest, FunctionsWithoutAFaultPointAreCheckedForTheirSuiteToo) {
-  testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", "unfaulted");
-  simhost::Host host;
-  std::string error;
-  ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
-  host.Startup();
-  const std::vector<std::string> expected = {
-      "AIRuntimeSuite.GetAppMajorVersion without holding \"AI Runtime Suite",
-      "AIAppContextSuite.GetPlatformAppWindow without holding \"AI Context Suite",
-      "AIRealMathSuite.AIRealRectSet without holding \"AI Real Math Suite",
-      "SPBlocksSuite.FreeBlock without holding \"SP Blocks Suite",
-      "AIMenuSuite.IsItemEnabled without holding \"AI Menu Suite",
-      "AITimerSuite.SetTimerActive without holding \"AI Timer Suite",
-      "AINotifierSuite.SetNotifierActive without holding \"AI Notifier Suite",
-      "AIActionManagerSuite.AIActionSetInteger without holding \"AI Action Manager Suite",
-      "AIActionManagerSuite.InRecordMode without holding \"AI Action Manager Suite",
-      "AIUnicodeStringSuite.Length without holding \"AI Unicode String Suite",
-      "AIFilePathSuite.IsEmpty without holding \"AI File Path Suite",
+// Functions that cannot be made to fail, and those of suites lent unimplemented (which
+// answer !IMP), are still checked for their own suite being held.
+TEST_F(ValidatorTest, EveryFunctionIsCheckedForItsSuiteBeingHeld) {
+  struct Case {
+    const char* mode;
+    std::vector<std::string> calls;  // "FUNCTION\tSUITE", in the order made
   };
-  const std::vector<std::string>& told = host.validator().failures();
-  ASSERT_EQ(told.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i)
-    EXPECT_EQ(told[i], "the plug-in called " + expected[i] + "\"");
-}
-
-// Suites lent without an implementation answer !IMP, and still tell which suite was not held.
-TEST_F(ValidatorTest, UnimplementedFunctionsAreCheckedForTheirOwnSuite) {
-  testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", "unimplemented");
-  simhost::Host host;
-  std::string error;
-  ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
-  host.Startup();
-  const std::vector<std::string> expected = {
-      "the plug-in called an unimplemented function without holding \"AI Fixed Math Suite\"",
-      "the plug-in called an unimplemented function without holding \"AI Plugin Suite\"",
+  const Case cases[] = {
+      {"unfaulted",
+       {"AIRuntimeSuite.GetAppMajorVersion\tAI Runtime Suite",
+        "AIAppContextSuite.GetPlatformAppWindow\tAI Context Suite",
+        "AIRealMathSuite.AIRealRectSet\tAI Real Math Suite", "SPBlocksSuite.FreeBlock\tSP Blocks Suite",
+        "AIMenuSuite.IsItemEnabled\tAI Menu Suite", "AITimerSuite.SetTimerActive\tAI Timer Suite",
+        "AINotifierSuite.SetNotifierActive\tAI Notifier Suite",
+        "AIActionManagerSuite.AIActionSetInteger\tAI Action Manager Suite",
+        "AIActionManagerSuite.InRecordMode\tAI Action Manager Suite",
+        "AIUnicodeStringSuite.Length\tAI Unicode String Suite", "AIFilePathSuite.IsEmpty\tAI File Path Suite"}},
+      {"unimplemented",
+       {"an unimplemented function\tAI Fixed Math Suite", "an unimplemented function\tAI Plugin Suite"}},
   };
-  EXPECT_EQ(host.validator().failures(), expected);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", c.mode);
+    simhost::Host host;
+    std::string error;
+    ASSERT_TRUE(host.LoadPlugin(KESTRUNE_MISBEHAVING_PLUGIN, &error)) << error;
+    host.Startup();
+    std::vector<std::string> expected;
+    for (const std::string& call : c.calls) {
+      const size_t tab = call.find('\t');
+      expected.push_back("the plug-in called " + call.substr(0, tab) + " without holding \"" + call.substr(tab + 1) +
+                         "\"");
+    }
+    EXPECT_EQ(host.validator().failures(), expected);
+  }
 }
 
 TEST_F(ValidatorTest, TheHostsOwnCallsOutsideThePluginAreNotJudged) {

@@ -1,5 +1,7 @@
 #include "BulkRunTest.h"
 
+#include <filesystem>
+
 #include "PlatformExpectations.h"
 #include "os/Windowing.h"
 #include "suites/Actions.h"
@@ -26,6 +28,12 @@ void BulkRunTest::ChooseBulk(const std::string& folder, bool recursive) {
   host().ui().QueueFolder(folder.empty() ? folder_ : folder);
   host().menus().Choose(Item("KESTRUNE_CONVERT", recursive ? 1 : 0));
   simhost::os::WaitHandlingEvents(0);
+}
+
+void BulkRunTest::FreshFolder() {
+  RemoveTree(folder_);
+  std::filesystem::create_directories(folder_);
+  host().ui().ClearDialogs();
 }
 
 // What the application does between ticks: it handles the window system's events,

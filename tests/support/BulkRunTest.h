@@ -24,6 +24,8 @@ class BulkRunTest : public PluginDocumentTest {
   // Chooses "Bulk update..." (or the recursive one) and answers the chooser with
   // folder (the test's folder when empty).
   void ChooseBulk(const std::string& folder = "", bool recursive = false);
+  // Empties the test's folder and forgets the dialogs shown, for the next case of a table.
+  void FreshFolder();
   // One tick of the plug-in's timer.
   void Tick();
   // Ticks until the run is idle again; the number of ticks taken.
