@@ -32,7 +32,7 @@ struct HostConfig {
   int majorVersion = 28;
   int minorVersion = 1;
   int revision = 0;
-  int language = 0;  // 1 is Japanese
+  int language = 0;  // 1 is Japanese: the host's default script is then the Japanese one
   // Whose suite versions the host publishes: the platform the plug-in was built for.
   CatalogPlatform platform = NativeCatalogPlatform();
   // Suites the host answers as never published; each must be one the catalogue lists.
