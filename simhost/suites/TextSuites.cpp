@@ -28,6 +28,27 @@ void NotLive(const char* what, const void* ref) {
                                                        " that is not live");
 }
 
+constexpr char kRange[] = "a text range";
+constexpr char kFeatures[] = "character features";
+constexpr char kFrame[] = "a text frame";
+
+// The text engine's own counted objects: found by reference, given back by it.
+template <auto Find, const char* kWhat>
+void AddRefTo(const void* ref) {
+  if (auto* object = (Engine().*Find)(ref)) {
+    ++object->refs;
+  } else {
+    NotLive(kWhat, ref);
+  }
+}
+
+template <auto Drop, const char* kWhat>
+void ReleaseOf(const void* ref) {
+  if (!(Engine().*Drop)(ref)) NotLive(kWhat, ref);
+}
+
+ATE::ATEBool8 IsNullRef(const void* ref) { return ref == nullptr ? 1 : 0; }
+
 Art* TextFrameOf(AIArtHandle handle) {
   Art* art = Docs().Find(handle);
   return art != nullptr && art->type == kTextFrameArt ? art : nullptr;
@@ -87,20 +108,6 @@ TextRangeObject* LiveRange(ATE::TextRangeRef ref, ATEErr* err) {
   *err = range == nullptr || range->frame == nullptr ? ATE::kBadParameter : ATE::kNoError;
   return *err == ATE::kNoError ? range : nullptr;
 }
-
-void RangeAddRef(ATE::TextRangeRef ref) {
-  if (TextRangeObject* range = Engine().FindRange(ref)) {
-    ++range->refs;
-  } else {
-    NotLive("a text range", ref);
-  }
-}
-
-void RangeRelease(ATE::TextRangeRef ref) {
-  if (!Engine().ReleaseRange(ref)) NotLive("a text range", ref);
-}
-
-ATE::ATEBool8 RangeIsNull(ATE::TextRangeRef ref) { return ref == nullptr ? 1 : 0; }
 
 ATEErr GetStart(ATE::TextRangeRef ref, Int32* ret) {
   if (ret == nullptr) return ATE::kNullPointer;
@@ -174,20 +181,6 @@ ATEErr GetUniqueCharFeatures(ATE::TextRangeRef ref, ATE::CharFeaturesRef* ret) {
   return ATE::kNoError;
 }
 
-void FeaturesAddRef(ATE::CharFeaturesRef ref) {
-  if (CharFeaturesObject* features = Engine().FindFeatures(ref)) {
-    ++features->refs;
-  } else {
-    NotLive("character features", ref);
-  }
-}
-
-void FeaturesRelease(ATE::CharFeaturesRef ref) {
-  if (!Engine().ReleaseFeatures(ref)) NotLive("character features", ref);
-}
-
-ATE::ATEBool8 FeaturesIsNull(ATE::CharFeaturesRef ref) { return ref == nullptr ? 1 : 0; }
-
 // The font comes with a reference of its own for the receiver.
 ATEErr GetFont(ATE::CharFeaturesRef ref, ATE::ATEBool8* isAssigned, ATE::FontRef* ret) {
   if (ret == nullptr) return ATE::kNullPointer;
@@ -216,20 +209,6 @@ void FontRelease(ATE::FontRef ref) {
   }
 }
 
-ATE::ATEBool8 FontIsNull(ATE::FontRef ref) { return ref == nullptr ? 1 : 0; }
-
-void FrameAddRef(ATE::TextFrameRef ref) {
-  if (TextFrameObject* frame = Engine().FindFrame(ref)) {
-    ++frame->refs;
-  } else {
-    NotLive("a text frame", ref);
-  }
-}
-
-void FrameRelease(ATE::TextFrameRef ref) {
-  if (!Engine().ReleaseFrame(ref)) NotLive("a text frame", ref);
-}
-
 // This host keeps no overflow text, so the range is the frame's whole text either way.
 ATEErr FrameGetTextRange(ATE::TextFrameRef ref, ATE::ATEBool8, ATE::TextRangeRef* ret) {
   if (ret == nullptr) return ATE::kNullPointer;
@@ -248,22 +227,27 @@ void PublishTextSuites(SuiteRegistry& registry) {
   registry.Publish(Lend<AIFontSuite>(kAIFontSuite, kAIFontSuiteVersion, Fails<&AIFontSuite::GetFontInfo, GetFontInfo>(),
                                      Fails<&AIFontSuite::FontKeyFromFont, FontKeyFromFont>()));
   using R = ATE::TextRangeSuite;
-  registry.Publish(Lend<R>(kTextRangeSuite, kTextRangeSuiteVersion, Answers<&R::AddRef, RangeAddRef>(),
-                           Answers<&R::Release, RangeRelease>(), Answers<&R::IsNull, RangeIsNull>(),
+  registry.Publish(Lend<R>(kTextRangeSuite, kTextRangeSuiteVersion,
+                           Answers<&R::AddRef, AddRefTo<&TextEngine::FindRange, kRange>>(),
+                           Answers<&R::Release, ReleaseOf<&TextEngine::ReleaseRange, kRange>>(),
+                           Answers<&R::IsNull, IsNullRef>(),
                            Fails<&R::GetStart, GetStart>(), Fails<&R::GetSize, GetSize>(),
                            Fails<&R::GetUniqueCharFeatures, GetUniqueCharFeatures>(),
                            Fails<&R::GetUniqueLocalCharFeatures, GetUniqueLocalCharFeatures>(),
                            Fails<&R::SetRange, SetRange>(), Fails<&R::GetContents_AsUnicode, GetContents>()));
   using C = ATE::CharFeaturesSuite;
-  registry.Publish(Lend<C>(kCharFeaturesSuite, kCharFeaturesSuiteVersion, Answers<&C::AddRef, FeaturesAddRef>(),
-                           Answers<&C::Release, FeaturesRelease>(), Answers<&C::IsNull, FeaturesIsNull>(),
-                           Fails<&C::GetFont, GetFont>()));
+  registry.Publish(Lend<C>(kCharFeaturesSuite, kCharFeaturesSuiteVersion,
+                           Answers<&C::AddRef, AddRefTo<&TextEngine::FindFeatures, kFeatures>>(),
+                           Answers<&C::Release, ReleaseOf<&TextEngine::ReleaseFeatures, kFeatures>>(),
+                           Answers<&C::IsNull, IsNullRef>(), Fails<&C::GetFont, GetFont>()));
   using F = ATE::FontSuite;
   registry.Publish(Lend<F>(kFontSuite, kFontSuiteVersion, Answers<&F::AddRef, FontAddRef>(),
-                           Answers<&F::Release, FontRelease>(), Answers<&F::IsNull, FontIsNull>()));
+                           Answers<&F::Release, FontRelease>(), Answers<&F::IsNull, IsNullRef>()));
   using T = ATE::TextFrameSuite;
-  registry.Publish(Lend<T>(kTextFrameSuite, kTextFrameSuiteVersion, Answers<&T::AddRef, FrameAddRef>(),
-                           Answers<&T::Release, FrameRelease>(), Fails<&T::GetTextRange, FrameGetTextRange>()));
+  registry.Publish(Lend<T>(kTextFrameSuite, kTextFrameSuiteVersion,
+                           Answers<&T::AddRef, AddRefTo<&TextEngine::FindFrame, kFrame>>(),
+                           Answers<&T::Release, ReleaseOf<&TextEngine::ReleaseFrame, kFrame>>(),
+                           Fails<&T::GetTextRange, FrameGetTextRange>()));
 }
 
 }  // namespace simhost
