@@ -50,16 +50,18 @@ SPErr ReallocateBlock(void* block, size_t newSize, void** newblock) {
 }
 
 const LentSuite& BasicSuite() {
-  return LendCarried<SPBasicSuite>(kSPBasicSuite, kSPBasicSuiteVersion,
-                                   Routed<&SPBasicSuite::AcquireSuite, AcquireSuite>("acquire:SUITE"),
-                                   Routed<&SPBasicSuite::ReleaseSuite, ReleaseSuite>("release:SUITE"),
-                                   Answers<&SPBasicSuite::IsEqual, IsEqual>(),
-                                   Fails<&SPBasicSuite::AllocateBlock, AllocateBlock>(),
-                                   Fails<&SPBasicSuite::FreeBlock, FreeBlock>(),
-                                   Fails<&SPBasicSuite::ReallocateBlock, ReallocateBlock>());
+  using B = SPBasicSuite;
+  return LendCarried<B>(kSPBasicSuite, kSPBasicSuiteVersion,
+                        Routed<&B::AcquireSuite, AcquireSuite>("acquire:SUITE, one for each suite"),
+                        Routed<&B::ReleaseSuite, ReleaseSuite>("release:SUITE, one for each suite"),
+                        Answers<&B::IsEqual, IsEqual>(), Fails<&B::AllocateBlock, AllocateBlock>(),
+                        Fails<&B::FreeBlock, FreeBlock>(), Fails<&B::ReallocateBlock, ReallocateBlock>());
 }
 
-SPBasicSuite* TheBasicSuite() { return const_cast<SPBasicSuite*>(static_cast<const SPBasicSuite*>(BasicSuite().table)); }
+// Lent as const, handed in every message record as the plug-in's to read.
+SPBasicSuite* TheBasicSuite() {
+  return const_cast<SPBasicSuite*>(static_cast<const SPBasicSuite*>(BasicSuite().table));
+}
 
 }  // namespace
 

@@ -147,7 +147,8 @@ void PublishArtSuites(SuiteRegistry& registry) {
   using L = AILayerSuite;
   registry.Publish(Lend<L>(kAILayerSuite, kAILayerSuiteVersion, Fails<&L::CountLayers, CountLayers>(),
                            Fails<&L::GetNthLayer, GetNthLayer>(), Fails<&L::GetLayerVisible, GetLayerVisible>(),
-                           Fails<&L::SetLayerVisible, SetLayerVisible>(), Fails<&L::GetLayerEditable, GetLayerEditable>(),
+                           Fails<&L::SetLayerVisible, SetLayerVisible>(),
+                           Fails<&L::GetLayerEditable, GetLayerEditable>(),
                            Fails<&L::SetLayerEditable, SetLayerEditable>()));
   using A = AIArtSuite;
   registry.Publish(Lend<A>(kAIArtSuite, kAIArtSuiteVersion, Fails<&A::GetFirstArtOfLayer, GetFirstArtOfLayer>(),

@@ -36,8 +36,8 @@ AIErr AddNotifier(SPPluginRef self, const char* name, const char* type, AINotifi
 }  // namespace
 
 void PublishNotifierSuites(SuiteRegistry& registry) {
-  registry.Publish(
-      Lend<AINotifierSuite>(kAINotifierSuite, kAINotifierSuiteVersion, Fails<&AINotifierSuite::AddNotifier, AddNotifier>()));
+  registry.Publish(Lend<AINotifierSuite>(kAINotifierSuite, kAINotifierSuiteVersion,
+                                         Fails<&AINotifierSuite::AddNotifier, AddNotifier>()));
 }
 
 }  // namespace simhost
