@@ -1,3 +1,4 @@
+// Cloud Document: saving the current cloud document under another cloud name.
 #ifndef KESTRUNE_HOST_AICLOUDDOCUMENT_H
 #define KESTRUNE_HOST_AICLOUDDOCUMENT_H
 
@@ -8,7 +9,7 @@
 #define kAICloudDocumentSuiteVersion AIAPI_VERSION(1)
 
 struct AICloudDocumentSuite {
-  // Saves the current document to the cloud under a relative path (just a name here).
+  // 0 once the current document is saved to the cloud under cloudPath (a relative path; a name here).
   AIAPI AIErr (*SaveToCloud)(const ai::UnicodeString& cloudPath);
 };
 

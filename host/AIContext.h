@@ -1,3 +1,4 @@
+// Context: the application's main window, which owns the Windows progress dialog.
 #ifndef KESTRUNE_HOST_AICONTEXT_H
 #define KESTRUNE_HOST_AICONTEXT_H
 
@@ -7,7 +8,7 @@
 #define kAIAppContextSuiteVersion AIAPI_VERSION(10)
 
 typedef struct {
-  // The application's main window; null where the host has no window of its own.
+  // 0 and the application's main window (an HWND on Windows) in *appWindow; null where it has none.
   AIAPI AIErr (*GetPlatformAppWindow)(AIWindowRef* appWindow);
 } AIAppContextSuite;
 

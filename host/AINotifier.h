@@ -17,8 +17,8 @@
 #define kAIDocumentNewNotifier "AI Document New Notifier"
 
 struct AINotifierSuite {
+  // 0 and the notifier's handle; the host then sends "AI Notifier"/"AI Notify" for every notification of type.
   AIAPI AIErr (*AddNotifier)(SPPluginRef self, const char* name, const char* type, AINotifierHandle* notifier);
-  AIAPI AIErr (*SetNotifierActive)(AINotifierHandle notifier, AIBoolean active);
 };
 
 #endif

@@ -11,9 +11,8 @@
 constexpr ai::int32 kTicksPerSecond = 60;
 
 typedef struct {
+  // 0 and the timer's handle; the host then sends "AI Timer"/"AI Go" every period ticks until it quits.
   AIAPI AIErr (*AddTimer)(SPPluginRef self, const char* name, ai::int32 period, AITimerHandle* timer);
-  AIAPI AIErr (*SetTimerActive)(AITimerHandle timer, AIBoolean active);
-  AIAPI AIErr (*SetTimerPeriod)(AITimerHandle timer, ai::int32 period);
 } AITimerSuite;
 
 #endif

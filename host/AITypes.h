@@ -33,14 +33,22 @@ typedef int SPBoolean;
 typedef int ASBoolean;
 #endif
 typedef ASBoolean AIBoolean;
+// One byte on every platform: the newer members (file paths, Unicode strings) answer in it.
+typedef unsigned char ASByte;
+typedef ASByte AIBool8;
 
 typedef double AIReal;
+typedef double AIDouble;
 typedef struct _t_AIRealRect {
   AIReal left, top, right, bottom;
 } AIRealRect;
 typedef struct _t_AIRealPoint {
   AIReal h, v;
 } AIRealPoint;
+// Host records that only members the plug-in never calls take are left incomplete:
+// enough to keep such a member at its slot, too little to call it by mistake.
+typedef struct _t_ADMPoint AIPoint;
+typedef struct _t_AIRGBColor AIRGBColor;
 
 typedef struct ArtObject* AIArtHandle;
 typedef struct _t_AILayerOpaque* AILayerHandle;

@@ -4,8 +4,7 @@
 
 #include "AIFilePath.h"
 
-// The suites the wrappers call through: the plug-in defines these and holds them
-// while it runs; null while a suite is not held.
+// The plug-in defines this and holds it while it runs; null while the suite is not held.
 extern const AIFilePathSuite* sAIFilePath;
 
 namespace ai {
@@ -20,23 +19,21 @@ void Check(AIErr err) {
   if (err != kNoErr) throw ai::Error(err);
 }
 
+// Paths handed to the host are exact: a trailing space is part of the name.
+constexpr AIBool8 kKeepTrailingSpace = 1;
+
 }  // namespace
 
 FilePath::FilePath() = default;
 
 FilePath::FilePath(const ai::UnicodeString& path, bool expandName) { Set(path, expandName); }
 
-FilePath::FilePath(const FilePath& other) {
-  if (other.impl != nullptr) Check(Suite().Copy(*this, other));
-}
+FilePath::FilePath(const FilePath& other) { Check(Suite().Copy(other, *this)); }
 
 FilePath::FilePath(FilePath&& other) noexcept : impl(other.impl) { other.impl = nullptr; }
 
 FilePath& FilePath::operator=(const FilePath& other) {
-  if (this != &other) {
-    FilePath copy(other);
-    std::swap(impl, copy.impl);
-  }
+  if (this != &other && (impl != nullptr || other.impl != nullptr)) Check(Suite().Copy(other, *this));
   return *this;
 }
 
@@ -46,24 +43,21 @@ FilePath& FilePath::operator=(FilePath&& other) noexcept {
 }
 
 FilePath::~FilePath() {
-  if (impl != nullptr && sAIFilePath != nullptr) sAIFilePath->Destroy(*this);
+  if (impl != nullptr && sAIFilePath != nullptr) sAIFilePath->DeleteFilePath(*this);
 }
 
-void FilePath::Set(const ai::UnicodeString& path, bool expandName) { Check(Suite().Set(*this, path, expandName)); }
+void FilePath::Set(const ai::UnicodeString& path, bool expandName) {
+  Check(Suite().Set(path, expandName, kKeepTrailingSpace, *this));
+}
 
 bool FilePath::Exists(const bool resolveLinks, ai::UnicodeString* longPath, bool* isFile) const {
-  AIBoolean exists = false;
-  AIBoolean file = false;
-  Check(Suite().Exists(*this, resolveLinks, longPath, isFile != nullptr ? &file : nullptr, &exists));
-  if (isFile != nullptr) *isFile = file != 0;
-  return exists != 0;
+  AIBool8 file = 0;
+  const bool exists = Suite().Exists(*this, resolveLinks, longPath, isFile != nullptr ? &file : nullptr) != 0;
+  if (isFile != nullptr) *isFile = exists && file != 0;
+  return exists;
 }
 
-bool FilePath::IsEmpty() const {
-  AIBoolean empty = true;
-  Check(Suite().IsEmpty(*this, &empty));
-  return empty != 0;
-}
+bool FilePath::IsEmpty() const { return Suite().IsEmpty(*this) != 0; }
 
 ai::UnicodeString FilePath::GetFileExtension() const {
   ai::UnicodeString out;

@@ -1,5 +1,6 @@
 // ai::FilePath: a host-owned file path. Every method is one call of the File Path
-// suite and raises ai::Error when the host reports a failure.
+// suite, the member the vendor's own wrapper calls, and raises ai::Error when the
+// host reports a failure. The object is one pointer, the host's layout.
 #ifndef KESTRUNE_HOST_IAIFILEPATH_HPP
 #define KESTRUNE_HOST_IAIFILEPATH_HPP
 
@@ -28,7 +29,7 @@ class FilePath {
   ai::UnicodeString GetFullPath(const bool displayName = false) const;
   ai::UnicodeString GetDirectory(const bool displayName = false) const;
 
-  // For the host's suites: the path's handle. Null stands for the empty path.
+  // For the host's side: the path's handle. Null stands for the empty path.
   FilePathImpl* GetImpl() const { return impl; }
   void SetImpl(FilePathImpl* newImpl) { impl = newImpl; }
 

@@ -4,12 +4,10 @@
 #include <utility>
 
 #include "AIUnicodeString.h"
-#include "SPBlocks.h"
+#include "IAIAutoBuffer.h"
 
-// The suites the wrappers call through: the plug-in defines these and holds them
-// while it runs; null while a suite is not held.
+// The plug-in defines this and holds it while it runs; null while the suite is not held.
 extern const AIUnicodeStringSuite* sAIUnicodeString;
-extern const SPBlocksSuite* sSPBlocks;
 
 namespace ai {
 namespace {
@@ -29,7 +27,8 @@ void Check(AIErr err) {
 UnicodeString::UnicodeString() = default;
 
 UnicodeString::UnicodeString(const char* string, AICharacterEncoding encoding) {
-  Check(Suite().Initialize(*this, string, -1, encoding));
+  if (string != nullptr)
+    Check(Suite().Initialize(*this, string, static_cast<offset_type>(std::strlen(string)), encoding));
 }
 
 UnicodeString::UnicodeString(const char* string, offset_type srcByteLen, AICharacterEncoding encoding) {
@@ -37,24 +36,19 @@ UnicodeString::UnicodeString(const char* string, offset_type srcByteLen, AIChara
 }
 
 UnicodeString::UnicodeString(const std::string& string, AICharacterEncoding encoding) {
-  Check(Suite().Initialize(*this, string.data(), static_cast<offset_type>(string.size()), encoding));
+  Check(Suite().Initialize(*this, string.c_str(), static_cast<offset_type>(string.length()), encoding));
 }
 
 UnicodeString::UnicodeString(const ASUnicode* string, size_type srcUTF16Count) {
-  Check(Suite().InitializeUTF16(*this, string, srcUTF16Count));
+  if (string != nullptr) Check(Suite().InitializeUTF16(*this, string, static_cast<offset_type>(srcUTF16Count)));
 }
 
-UnicodeString::UnicodeString(const UnicodeString& other) {
-  if (other.impl != nullptr) Check(Suite().Copy(*this, other));
-}
+UnicodeString::UnicodeString(const UnicodeString& other) { Check(Suite().Copy(*this, other)); }
 
 UnicodeString::UnicodeString(UnicodeString&& other) noexcept : impl(other.impl) { other.impl = nullptr; }
 
 UnicodeString& UnicodeString::operator=(const UnicodeString& other) {
-  if (this != &other) {
-    UnicodeString copy(other);
-    std::swap(impl, copy.impl);
-  }
+  if (this != &other) Check(Suite().Assign(*this, other));
   return *this;
 }
 
@@ -68,32 +62,26 @@ UnicodeString::~UnicodeString() {
 }
 
 std::string UnicodeString::getInStdString(AICharacterEncoding encoding) const {
-  char* block = nullptr;
-  size_t byteLen = 0;
-  Check(Suite().GetAs(*this, encoding, &block, &byteLen));
-  std::string result(block != nullptr ? block : "", block != nullptr ? byteLen : 0);
-  if (block != nullptr && sSPBlocks != nullptr) sSPBlocks->FreeBlock(block);
-  return result;
+  ai::AutoBuffer<char> buffer;
+  size_type byteLen = 0;
+  Check(Suite().GetAs(*this, encoding, buffer, byteLen));
+  if (buffer.GetBuffer() == nullptr) return std::string();
+  // The host never reports more than it wrote; a length past the block would read beyond it.
+  return std::string(buffer.GetBuffer(), byteLen <= buffer.GetCount() ? byteLen : buffer.GetCount());
 }
 
-UnicodeString::size_type UnicodeString::length() const {
-  size_t length = 0;
-  Check(Suite().Length(*this, &length));
-  return length;
-}
+UnicodeString::size_type UnicodeString::length() const { return Suite().Length(*this); }
 
-bool UnicodeString::empty() const { return length() == 0; }
+bool UnicodeString::empty() const { return Suite().Empty(*this) != 0; }
 
 UnicodeString UnicodeString::substr(size_type offset, size_type count) const {
   UnicodeString out;
-  Check(Suite().SubStr(*this, offset, count, out));
+  Check(Suite().SubStr(out, *this, offset, count));
   return out;
 }
 
 ai::int32 UnicodeString::caseCompare(const UnicodeString& str) const {
-  ai::int32 result = 0;
-  Check(Suite().CaseCompare(*this, str, &result));
-  return result;
+  return Suite().CaseCompare(*this, 0, npos, str, 0, npos);
 }
 
 }  // namespace ai

@@ -1,5 +1,7 @@
 // ai::UnicodeString: a host-owned Unicode string. Every method is one call of the
-// Unicode String suite and raises ai::Error when the host reports a failure.
+// Unicode String suite, the member the vendor's own wrapper calls, and raises
+// ai::Error when the host reports a failure. The object is one pointer, the host's
+// layout: the host reads and writes it in place.
 #ifndef KESTRUNE_HOST_IAIUNICODESTRING_H
 #define KESTRUNE_HOST_IAIUNICODESTRING_H
 
@@ -16,6 +18,8 @@ class UnicodeString {
  public:
   typedef size_t size_type;
   typedef ai::sizediff_t offset_type;
+  typedef ai::uint32 UTF32TextChar;
+  typedef ai::uint16 UTF16Char;
   static const size_type npos = static_cast<size_type>(-1);
 
   explicit UnicodeString();
@@ -32,12 +36,12 @@ class UnicodeString {
 
   std::string getInStdString(AICharacterEncoding encoding) const;
   std::string as_UTF8() const { return getInStdString(kAIUTF8CharacterEncoding); }
-  size_type length() const;  // code points, not UTF-16 units
+  size_type length() const;  // code points, not UTF-16 units; asks the host
   bool empty() const;
   UnicodeString substr(size_type offset = 0, size_type count = npos) const;
   ai::int32 caseCompare(const UnicodeString& str) const;  // 0 when equal ignoring case
 
-  // For the host's suites: the string's handle. Null stands for the empty string.
+  // For the host's side: the string's handle. Null stands for the empty string.
   UnicodeStringImpl* GetImpl() const { return impl; }
   void SetImpl(UnicodeStringImpl* newImpl) { impl = newImpl; }
 

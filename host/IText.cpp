@@ -2,8 +2,7 @@
 
 #include "ATESuites.h"
 
-// The suites the wrappers call through: the plug-in defines these and holds them
-// while it runs; null while a suite is not held.
+// The plug-in defines these and holds them while it runs; null while a suite is not held.
 extern const ATE::TextRangeSuite* sTextRange;
 extern const ATE::CharFeaturesSuite* sCharFeatures;
 extern const ATE::FontSuite* sFont;
@@ -12,6 +11,7 @@ extern const ATE::TextFrameSuite* sTextFrame;
 namespace ATE {
 namespace {
 
+// A missing suite is a failed call, never a call through null.
 template <typename SuiteT>
 const SuiteT& Suite(SuiteT* suite) {
   if (suite == nullptr) throw ATE::Exception(kInternalError);
@@ -23,9 +23,10 @@ void Check(ATEErr err) {
 }
 
 // Copying a wrapper shares the host object; the destructor gives the share back.
+// Null references are no objects of the host's and are never counted.
 template <typename SuiteT, typename Ref>
 void Retain(SuiteT* suite, Ref ref) {
-  if (ref != nullptr) Check(Suite(suite).AddRef(ref));
+  if (ref != nullptr) Suite(suite).AddRef(ref);
 }
 
 template <typename SuiteT, typename Ref>
@@ -49,75 +50,78 @@ IFont& IFont::operator=(const IFont& other) {
   return *this;
 }
 IFont::~IFont() { ReleaseQuietly(sFont, fFont); }
+bool IFont::IsNull() const { return Suite(sFont).IsNull(fFont) != 0; }
 
-ICharFeatures::ICharFeatures(const ICharFeatures& other) : fFeatures(other.fFeatures) {
-  Retain(sCharFeatures, fFeatures);
+ICharFeatures::ICharFeatures(const ICharFeatures& other) : fCharFeatures(other.fCharFeatures) {
+  Retain(sCharFeatures, fCharFeatures);
 }
 ICharFeatures& ICharFeatures::operator=(const ICharFeatures& other) {
-  Assign(sCharFeatures, fFeatures, other.fFeatures);
+  Assign(sCharFeatures, fCharFeatures, other.fCharFeatures);
   return *this;
 }
-ICharFeatures::~ICharFeatures() { ReleaseQuietly(sCharFeatures, fFeatures); }
+ICharFeatures::~ICharFeatures() { ReleaseQuietly(sCharFeatures, fCharFeatures); }
+bool ICharFeatures::IsNull() const { return Suite(sCharFeatures).IsNull(fCharFeatures) != 0; }
 
 IFont ICharFeatures::GetFont(bool* isAssigned) const {
   FontRef font = nullptr;
-  bool assigned = false;
-  Check(Suite(sCharFeatures).GetFont(fFeatures, &assigned, &font));
-  if (isAssigned != nullptr) *isAssigned = assigned;
+  ATEBool8 assigned = 0;
+  Check(Suite(sCharFeatures).GetFont(fCharFeatures, &assigned, &font));
+  if (isAssigned != nullptr) *isAssigned = assigned != 0;
   return IFont(font);
 }
 
-ITextRange::ITextRange(const ITextRange& other) : fRange(other.fRange) { Retain(sTextRange, fRange); }
+ITextRange::ITextRange(const ITextRange& other) : fTextRange(other.fTextRange) { Retain(sTextRange, fTextRange); }
 ITextRange& ITextRange::operator=(const ITextRange& other) {
-  Assign(sTextRange, fRange, other.fRange);
+  Assign(sTextRange, fTextRange, other.fTextRange);
   return *this;
 }
-ITextRange::~ITextRange() { ReleaseQuietly(sTextRange, fRange); }
+ITextRange::~ITextRange() { ReleaseQuietly(sTextRange, fTextRange); }
+bool ITextRange::IsNull() const { return Suite(sTextRange).IsNull(fTextRange) != 0; }
 
 ATETextDOM::Int32 ITextRange::GetStart() const {
   ATETextDOM::Int32 ret = 0;
-  Check(Suite(sTextRange).GetStart(fRange, &ret));
+  Check(Suite(sTextRange).GetStart(fTextRange, &ret));
   return ret;
 }
 
 ATETextDOM::Int32 ITextRange::GetSize() const {
   ATETextDOM::Int32 ret = 0;
-  Check(Suite(sTextRange).GetSize(fRange, &ret));
+  Check(Suite(sTextRange).GetSize(fTextRange, &ret));
   return ret;
 }
 
 void ITextRange::SetRange(ATETextDOM::Int32 start, ATETextDOM::Int32 end) {
-  Check(Suite(sTextRange).SetRange(fRange, start, end));
+  Check(Suite(sTextRange).SetRange(fTextRange, start, end));
 }
 
 ATETextDOM::Int32 ITextRange::GetContents(ATETextDOM::Unicode* text, ATETextDOM::Int32 maxLength) const {
   ATETextDOM::Int32 ret = 0;
-  Check(Suite(sTextRange).GetContents_AsUnicode(fRange, text, maxLength, &ret));
+  Check(Suite(sTextRange).GetContents_AsUnicode(fTextRange, text, maxLength, &ret));
   return ret;
 }
 
 ICharFeatures ITextRange::GetUniqueLocalCharFeatures() {
   CharFeaturesRef ret = nullptr;
-  Check(Suite(sTextRange).GetUniqueLocalCharFeatures(fRange, &ret));
+  Check(Suite(sTextRange).GetUniqueLocalCharFeatures(fTextRange, &ret));
   return ICharFeatures(ret);
 }
 
 ICharFeatures ITextRange::GetUniqueCharFeatures() const {
   CharFeaturesRef ret = nullptr;
-  Check(Suite(sTextRange).GetUniqueCharFeatures(fRange, &ret));
+  Check(Suite(sTextRange).GetUniqueCharFeatures(fTextRange, &ret));
   return ICharFeatures(ret);
 }
 
-ITextFrame::ITextFrame(const ITextFrame& other) : fFrame(other.fFrame) { Retain(sTextFrame, fFrame); }
+ITextFrame::ITextFrame(const ITextFrame& other) : fTextFrame(other.fTextFrame) { Retain(sTextFrame, fTextFrame); }
 ITextFrame& ITextFrame::operator=(const ITextFrame& other) {
-  Assign(sTextFrame, fFrame, other.fFrame);
+  Assign(sTextFrame, fTextFrame, other.fTextFrame);
   return *this;
 }
-ITextFrame::~ITextFrame() { ReleaseQuietly(sTextFrame, fFrame); }
+ITextFrame::~ITextFrame() { ReleaseQuietly(sTextFrame, fTextFrame); }
 
 ITextRange ITextFrame::GetTextRange(bool bIncludeOverflow) const {
   TextRangeRef ret = nullptr;
-  Check(Suite(sTextFrame).GetTextRange(fFrame, bIncludeOverflow, &ret));
+  Check(Suite(sTextFrame).GetTextRange(fTextFrame, bIncludeOverflow ? 1 : 0, &ret));
   return ITextRange(ret);
 }
 

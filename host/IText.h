@@ -1,5 +1,6 @@
-// Text-engine wrapper classes. Each method is one call of its ATE suite and raises
-// ATE::Exception when the call fails. A wrapper made from a reference owns it.
+// Text-engine wrapper classes. Each method is one call of its ATE suite, the member
+// the vendor's own wrapper calls, and raises ATE::Exception when the call fails. A
+// wrapper made from a reference owns it; copies share it through AddRef and Release.
 #ifndef KESTRUNE_HOST_ITEXT_H
 #define KESTRUNE_HOST_ITEXT_H
 
@@ -13,9 +14,9 @@ class IFont {
   explicit IFont(FontRef font) : fFont(font) {}
   IFont(const IFont& other);
   IFont& operator=(const IFont& other);
-  ~IFont();
+  virtual ~IFont();
   FontRef GetRef() const { return fFont; }
-  bool IsNull() const { return fFont == nullptr; }
+  bool IsNull() const;  // asks the host
 
  private:
   FontRef fFont = nullptr;
@@ -24,27 +25,27 @@ class IFont {
 class ICharFeatures {
  public:
   ICharFeatures() = default;
-  explicit ICharFeatures(CharFeaturesRef features) : fFeatures(features) {}
+  explicit ICharFeatures(CharFeaturesRef features) : fCharFeatures(features) {}
   ICharFeatures(const ICharFeatures& other);
   ICharFeatures& operator=(const ICharFeatures& other);
-  ~ICharFeatures();
-  CharFeaturesRef GetRef() const { return fFeatures; }
-  bool IsNull() const { return fFeatures == nullptr; }
+  virtual ~ICharFeatures();
+  CharFeaturesRef GetRef() const { return fCharFeatures; }
+  bool IsNull() const;  // asks the host
   IFont GetFont(bool* isAssigned) const;
 
  private:
-  CharFeaturesRef fFeatures = nullptr;
+  CharFeaturesRef fCharFeatures = nullptr;
 };
 
 class ITextRange {
  public:
   ITextRange() = default;
-  explicit ITextRange(TextRangeRef textrange) : fRange(textrange) {}
+  explicit ITextRange(TextRangeRef textrange) : fTextRange(textrange) {}
   ITextRange(const ITextRange& other);
   ITextRange& operator=(const ITextRange& other);
   virtual ~ITextRange();
-  TextRangeRef GetRef() const { return fRange; }
-  bool IsNull() const { return fRange == nullptr; }
+  TextRangeRef GetRef() const { return fTextRange; }
+  bool IsNull() const;  // asks the host
   ATETextDOM::Int32 GetStart() const;
   ATETextDOM::Int32 GetSize() const;
   void SetRange(ATETextDOM::Int32 start, ATETextDOM::Int32 end);
@@ -53,22 +54,21 @@ class ITextRange {
   ICharFeatures GetUniqueCharFeatures() const;
 
  private:
-  TextRangeRef fRange = nullptr;
+  TextRangeRef fTextRange = nullptr;
 };
 
 class ITextFrame {
  public:
   ITextFrame() = default;
-  explicit ITextFrame(TextFrameRef textframe) : fFrame(textframe) {}
+  explicit ITextFrame(TextFrameRef textframe) : fTextFrame(textframe) {}
   ITextFrame(const ITextFrame& other);
   ITextFrame& operator=(const ITextFrame& other);
   virtual ~ITextFrame();
-  TextFrameRef GetRef() const { return fFrame; }
-  bool IsNull() const { return fFrame == nullptr; }
+  TextFrameRef GetRef() const { return fTextFrame; }
   ITextRange GetTextRange(bool bIncludeOverflow = true) const;
 
  private:
-  TextFrameRef fFrame = nullptr;
+  TextFrameRef fTextFrame = nullptr;
 };
 
 }  // namespace ATE

@@ -11,7 +11,6 @@
 #include "activityLog.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
-#include "common/HostExtensions.h"
 #include "common/ParamBlock.h"
 #include "common/Texts.h"
 #include "documentEligibility.h"
@@ -200,7 +199,7 @@ Outcome RunMainFlow(Run& run) {
     throw ai::Error(kUnsavedDocumentErr);
   }
   bool legacy = false;
-  run.cloud = CurrentDocumentIsCloud(document);
+  run.cloud = document.IsCloudAIDocument() != 0;
   ai::FilePath file;
   ai::UnicodeString cloudName;
   // A document whose file or cloud name the host cannot give, or whose file is gone,
@@ -213,7 +212,7 @@ Outcome RunMainFlow(Run& run) {
     if (!legacy && !file.Exists(false)) throw ai::Error(kUnsavedDocumentErr);
     GetCPLogFileName(file.GetFullPath(false), run.logName);
   } else {
-    if (AIErr error = GetCurrentCloudDocumentName(document, cloudName)) throw ai::Error(error);
+    if (AIErr error = document.GetDocumentFileName(cloudName)) throw ai::Error(error);
     ToField(cloudName, run.logName);
   }
 

@@ -2,7 +2,6 @@
 
 #include "AIDocument.h"
 #include "IAIFilePath.hpp"
-#include "common/HostExtensions.h"
 #include "pluginHandler/Suites.h"
 #include "updatedFileName.h"
 
@@ -19,9 +18,9 @@ bool HasCloudExtension(const ai::UnicodeString& name) {
 
 SPErr CheckDocumentEligibility() {
   const AIDocumentSuite& document = Require(sDocument);
-  if (CurrentDocumentIsCloud(document)) {
+  if (document.IsCloudAIDocument()) {
     ai::UnicodeString name;
-    if (GetCurrentCloudDocumentName(document, name) != kNoErr) return kUnsavedDocumentErr;
+    if (document.GetDocumentFileName(name) != kNoErr) return kUnsavedDocumentErr;
     if (!HasCloudExtension(name)) return kNotAnAIFileErr;
     if (CheckCPComposition(name)) return kAlreadyUpdatedErr;
     return kNoErr;

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr ATE::ATETextDOM::Unicode kIdeographicSpace = 0x3000;
+constexpr ATETextDOM::Unicode kIdeographicSpace = 0x3000;
 
 // A query the host cannot answer leaves the walk without a true picture of the
 // document: it raises the host's status rather than guessing "nothing", so that a
@@ -89,11 +89,11 @@ void CheckFrameFonts(AIArtHandle frame, AIFontKey** list, ai::int32* count) {
   AIErr error = Require(sAITextFrame).GetATETextRange(frame, &ref);
   if (error != kNoErr) throw ai::Error(error);
   ATE::ITextRange range(ref);
-  const ATE::ATETextDOM::Int32 start = range.GetStart();
-  const ATE::ATETextDOM::Int32 end = start + range.GetSize();
-  for (ATE::ATETextDOM::Int32 p = start; p < end; ++p) {
+  const ATETextDOM::Int32 start = range.GetStart();
+  const ATETextDOM::Int32 end = start + range.GetSize();
+  for (ATETextDOM::Int32 p = start; p < end; ++p) {
     range.SetRange(p, p + 1);
-    ATE::ATETextDOM::Unicode unit = 0;
+    ATETextDOM::Unicode unit = 0;
     range.GetContents(&unit, 1);
     if (unit <= 32 || unit == kIdeographicSpace) continue;
     AIFontKey key = FontKeyOf(range);

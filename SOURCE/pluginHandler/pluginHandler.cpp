@@ -4,7 +4,6 @@
 
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "common/FixedText.h"
-#include "common/HostExtensions.h"
 #include "menuHandler/menuHandler.h"
 #include "notifierHandler/notifierHandler.h"
 #include "pluginHandler/Suites.h"
@@ -15,12 +14,24 @@ bool IsSupportedHostVersion(ai::int32 major, ai::int32 minor) {
   return major == 28 || (major == 27 && minor >= 7);
 }
 
+namespace {
+
+// The application's default script stands for its user-interface language: 1, the
+// Japanese script, selects the Japanese texts. A host that cannot say gets English.
+ai::int32 HostLanguage(const AIRuntimeSuite& runtime) {
+  AIFaceScript script = kRomanAIScript;
+  if (runtime.GetDefaultScript(&script) != kNoErr) return kRomanAIScript;
+  return script;
+}
+
+}  // namespace
+
 SPErr pluginStartup(SPInterfaceMessage* message) {
   const AIRuntimeSuite& runtime = Require(sRuntime);
   g->appMajorVersion = runtime.GetAppMajorVersion();
   g->appMinorVersion = runtime.GetAppMinorVersion();
   g->appRevision = runtime.GetAppRevisionVersion();
-  g->appLanguage = HostUILanguage(runtime);
+  g->appLanguage = HostLanguage(runtime);
 
   CopyText(g->pluginName, sizeof(g->pluginName), "Kestrune");
   CopyText(g->pluginVersion, sizeof(g->pluginVersion), "1.008");

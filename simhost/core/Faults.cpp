@@ -5,8 +5,16 @@
 namespace simhost {
 
 void Faults::Inject(const std::string& point, AIErr status, int nth, bool persistent) {
-  if (!Knows(point)) throw std::invalid_argument("no fault point \"" + point + "\"");
+  if (!Knows(point)) {
+    const std::string why = WhyUnfailing(point);
+    throw std::invalid_argument(why.empty() ? "no fault point \"" + point + "\"" : why);
+  }
   rules_[point] = Rule{status, nth < 1 ? 1 : nth, persistent};
+}
+
+std::string Faults::WhyUnfailing(const std::string& point) const {
+  auto it = unfailing_.find(point);
+  return it == unfailing_.end() ? std::string() : it->second;
 }
 
 void Faults::Clear() { rules_.clear(); }

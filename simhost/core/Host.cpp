@@ -1,11 +1,10 @@
 #include "core/Host.h"
 
-
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
 
-#include "core/HostCalls.h"
+#include "core/Lending.h"
 #include "suites/Actions.h"
 #include "suites/Application.h"
 #include "documents/Documents.h"
@@ -30,6 +29,7 @@ struct SPPluginRecord {
 
 SPPluginRecord gPluginRecord;
 
+// Failures of acquisition and release are injected per suite (acquire:NAME, release:NAME).
 SPErr AcquireSuite(const char* name, ai::int32 version, const void** suite) {
   return Host::Current().suites().Acquire(name, version, suite);
 }
@@ -41,24 +41,27 @@ SPBoolean IsEqual(const char* token1, const char* token2) {
   return std::strcmp(token1, token2) == 0;
 }
 
-SPErr AllocateBlock(size_t size, void** block) {
-  if (AIErr err = Fault("SPBasicSuite.AllocateBlock")) {
-    if (block != nullptr) *block = nullptr;
-    return err;
-  }
-  return Host::Current().memory().Allocate(size, block);
-}
+SPErr AllocateBlock(size_t size, void** block) { return Host::Current().memory().Allocate(size, block); }
 
 SPErr FreeBlock(void* block) { return Host::Current().memory().Free(block); }
 
 SPErr ReallocateBlock(void* block, size_t newSize, void** newblock) {
-  if (AIErr err = Fault("SPBasicSuite.ReallocateBlock")) return err;
   return Host::Current().memory().Reallocate(block, newSize, newblock);
 }
 
-SPErr Undefined() { return kNotImplementedErr; }
+const LentSuite& BasicSuite() {
+  using B = SPBasicSuite;
+  return LendCarried<B>(kSPBasicSuite, kSPBasicSuiteVersion,
+                        Routed<&B::AcquireSuite, AcquireSuite>("acquire:SUITE, one for each suite"),
+                        Routed<&B::ReleaseSuite, ReleaseSuite>("release:SUITE, one for each suite"),
+                        Answers<&B::IsEqual, IsEqual>(), Fails<&B::AllocateBlock, AllocateBlock>(),
+                        Fails<&B::FreeBlock, FreeBlock>(), Fails<&B::ReallocateBlock, ReallocateBlock>());
+}
 
-SPBasicSuite gBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, FreeBlock, ReallocateBlock, Undefined};
+// Lent as const, handed in every message record as the plug-in's to read.
+SPBasicSuite* TheBasicSuite() {
+  return const_cast<SPBasicSuite*>(static_cast<const SPBasicSuite*>(BasicSuite().table));
+}
 
 }  // namespace
 
@@ -75,6 +78,7 @@ Host::Host(HostConfig config)
       documents_(new Documents()) {
   previous_ = gCurrent;
   gCurrent = this;
+  suites_.Publish(BasicSuite());
   PublishMemorySuites(suites_);
   PublishStringSuites(suites_);
   PublishFilePathSuites(suites_);
@@ -92,8 +96,25 @@ Host::Host(HostConfig config)
 }
 
 void Host::DeclareFaultPoints() {
-  for (const HostCallGroup& group : HostCallGroups())
-    for (const char* member : group.members) faults_.Declare(std::string(group.prefix) + "." + member);
+  for (const LentSuite* suite : suites_.lent()) {
+    for (const auto& member : suite->members) {
+      switch (member->reports) {
+        case Reports::kStatus:
+          faults_.Declare(member->point);
+          break;
+        case Reports::kRouted:
+          faults_.DeclareUnfailing(member->point, member->point + " fails at points of its own: " + member->routedTo);
+          break;
+        case Reports::kNothing:
+        case Reports::kValue:
+          faults_.DeclareUnfailing(member->point, member->point + " cannot fail: the host's " +
+                                                      member->point.substr(member->point.find('.') + 1) + " returns " +
+                                                      (member->reports == Reports::kNothing ? "nothing" : "a value") +
+                                                      ", not a status");
+          break;
+      }
+    }
+  }
   for (const CatalogEntry& entry : catalog_.entries()) {
     faults_.Declare("acquire:" + entry.name);
     faults_.Declare("release:" + entry.name);
@@ -101,27 +122,26 @@ void Host::DeclareFaultPoints() {
   for (const std::string& event : actions_->HostEventNames()) faults_.Declare("play:" + event);
 }
 
-void Host::CheckHeld(const char* point) {
-  // Outside a call into the plug-in it is the host or a test calling; nothing to hold.
-  if (depth_ == 0) return;
-  CheckHeld(SuiteOfPoint(point), point);
-}
-
 void Host::CheckHeld(const std::string& suite, const std::string& what) {
+  // Outside a call into the plug-in it is the host or a test calling; nothing to hold.
   if (depth_ == 0) return;
   if (!suite.empty() && suites_.outstanding(suite) == 0)
     validator_.Fail("the plug-in called " + what + " without holding \"" + suite + "\"");
 }
 
-AIErr Host::EnterHostCall(const char* point) {
-  ++hostCalls_;
-  CheckHeld(point);
-  return faults_.Check(point);
+AIErr Host::EnterMember(const LentMember& member) {
+  if (!member.suite->carried) {
+    ++hostCalls_;
+    CheckHeld(member.suite->name, member.point);
+  }
+  if (member.reports == Reports::kStatus) return faults_.Check(member.point);
+  faults_.Count(member.point);
+  return kNoErr;
 }
 
-void Host::EnterUnfaultedCall(const char* point) {
+void Host::EnterTrap(const std::string& structName, const std::string& member) {
   ++hostCalls_;
-  CheckHeld(point);
+  validator_.Fail("the plug-in called " + structName + "." + member + ", which this host does not implement");
 }
 
 void Host::EnterUnimplementedCall(const void* table) {
@@ -155,7 +175,11 @@ std::string Host::VersionString() const {
          std::to_string(config_.revision);
 }
 
-SPBasicSuite* Host::basicSuite() { return &gBasicSuite; }
+SPBasicSuite* Host::basicSuite() { return TheBasicSuite(); }
+
+AIErr EnterLentMember(const LentMember& member) { return Host::Current().EnterMember(member); }
+
+void EnterTrap(const char* structName, const char* member) { Host::Current().EnterTrap(structName, member); }
 
 SPPluginRef Host::pluginRef() const { return reinterpret_cast<SPPluginRef>(&gPluginRecord); }
 
@@ -184,7 +208,7 @@ SPErr Host::Send(const char* caller, const char* selector, SPMessageData* header
   header->SPCheck = kSPValidSPMessageData;
   header->self = pluginRef();
   header->globals = globals_;
-  header->basic = &gBasicSuite;
+  header->basic = TheBasicSuite();
   const bool outermost = depth_ == 0;
   const auto start = std::chrono::steady_clock::now();
   const int heldBefore = suites_.outstanding();

@@ -26,12 +26,13 @@ class Notifiers;
 class Timers;
 class UserInterface;
 class Memory;
+struct LentMember;
 
 struct HostConfig {
   int majorVersion = 28;
   int minorVersion = 1;
   int revision = 0;
-  int language = 0;  // 1 is Japanese
+  int language = 0;  // 1 is Japanese: the host's default script is then the Japanese one
   // Whose suite versions the host publishes: the platform the plug-in was built for.
   CatalogPlatform platform = NativeCatalogPlatform();
   // Suites the host answers as never published; each must be one the catalogue lists.
@@ -94,17 +95,17 @@ class Host {
 
   SPBasicSuite* basicSuite();
 
-  // Every host function's first step: a validator failure when the plug-in calls a
-  // function of a suite it does not hold, then the fault injected at point, if any.
-  AIErr EnterHostCall(const char* point);
-  // The first step of a host function that has no fault point: only the validator's
-  // check that the plug-in holds the suite the function belongs to.
-  void EnterUnfaultedCall(const char* point);
+  // The first step of every member the host implements (core/Lending.h): a validator
+  // failure when the plug-in calls a member of a suite it does not hold, then for a
+  // member that can fail the fault injected at its point, if any.
+  AIErr EnterMember(const LentMember& member);
+  // A call of a slot the host does not implement: a validator failure naming it.
+  void EnterTrap(const std::string& structName, const std::string& member);
   // The first step of a function of a suite lent without an implementation (table is
   // the one lent): the same check, for the suite the table was lent as.
   void EnterUnimplementedCall(const void* table);
-  // Host functions called so far (suite acquisition not counted): a tick that adds
-  // none did nothing.
+  // Host functions called so far, the basic suite's (acquisition, comparison,
+  // memory) not counted: a tick that adds none did nothing.
   long long hostCalls() const { return hostCalls_; }
 
   // What the application's modal loop does while a dialog is up or an event plays
@@ -115,7 +116,6 @@ class Host {
 
  private:
   void DeclareFaultPoints();
-  void CheckHeld(const char* point);
   void CheckHeld(const std::string& suite, const std::string& what);
 
   HostConfig config_;
@@ -142,11 +142,6 @@ class Host {
   double secondsInPlugin_ = 0;
   Host* previous_ = nullptr;
 };
-
-// Shorthand for the failure-injection check every host function makes first.
-inline AIErr Fault(const char* point) { return Host::Current().EnterHostCall(point); }
-// Shorthand for the check of a host function that cannot be made to fail.
-inline void Held(const char* point) { Host::Current().EnterUnfaultedCall(point); }
 
 }  // namespace simhost
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/Faults.h"
+#include "core/Lending.h"
 
 namespace simhost {
 
@@ -17,6 +18,11 @@ void SuiteRegistry::Publish(const std::string& name, ai::int32 version, const vo
     throw std::logic_error("the host implements \"" + name + "\" version " + std::to_string(version) +
                            ", its catalogue lists version " + std::to_string(*published));
   tables_[name] = table;
+}
+
+void SuiteRegistry::Publish(const LentSuite& suite) {
+  Publish(suite.name, suite.version, suite.table);
+  lent_.push_back(&suite);
 }
 
 void SuiteRegistry::PublishRemaining(const std::function<const void*(const std::string& name)>& tableFor) {

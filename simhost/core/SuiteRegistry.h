@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "AITypes.h"
 #include "core/SuiteCatalog.h"
@@ -14,6 +15,7 @@
 namespace simhost {
 
 class Faults;
+struct LentSuite;
 
 class SuiteRegistry {
  public:
@@ -23,6 +25,10 @@ class SuiteRegistry {
   // platform. A name the catalogue lacks, or a version other than the native
   // platform's, is a fault of the host itself: std::logic_error.
   void Publish(const std::string& name, ai::int32 version, const void* table);
+  // Lends a suite the host implements (core/Lending.h) under its name and version.
+  void Publish(const LentSuite& suite);
+  // The suites published with their declarations, in the order published.
+  const std::vector<const LentSuite*>& lent() const { return lent_; }
   // Lends tableFor(name) under every catalogued name that has no table yet, in
   // catalogue order; tableFor answers nullptr when it has no table left to lend.
   void PublishRemaining(const std::function<const void*(const std::string& name)>& tableFor);
@@ -56,6 +62,7 @@ class SuiteRegistry {
   Faults& faults_;
   const SuiteCatalog& catalog_;
   std::map<std::string, const void*> tables_;
+  std::vector<const LentSuite*> lent_;
   std::map<std::string, int> held_;
   std::set<std::string> withheld_;
   int acquireCalls_ = 0;

@@ -88,7 +88,7 @@ class BlockCheck {
     if (entry != nullptr && entry->text != value) Wrong(key, "\"" + value + "\"");
   }
   std::string UnicodeString(ActionParamKeyID key) {
-    const Entry* entry = Take(key, actionTypeUStr, "a Unicode string");
+    const Entry* entry = Take(key, kUnicodeStringParamType, "a Unicode string");
     if (entry != nullptr && entry->text.empty()) problem_ = KeyText(key) + " is empty";
     return entry != nullptr ? entry->text : std::string();
   }

@@ -20,9 +20,8 @@ class Actions;
 class SuiteRegistry;
 
 // Document queries that have no answer.
-constexpr AIErr kDocumentHasNoFileErr = AIFourCharCode("NSav");   // never saved to a file
-constexpr AIErr kNotCloudDocumentErr = AIFourCharCode("NoCl");    // asked for the cloud name of a file document
-constexpr AIErr kArtNotSelectableErr = AIFourCharCode("NSel");    // the host's rules forbid selecting it
+constexpr AIErr kDocumentHasNoFileErr = AIFourCharCode("NSav");  // never saved to a file
+constexpr AIErr kArtNotSelectableErr = AIFourCharCode("NSel");   // the host's rules forbid selecting it
 
 class Documents {
  public:

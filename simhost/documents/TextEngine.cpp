@@ -7,7 +7,7 @@ namespace simhost {
 TextRangeObject* TextEngine::NewRange(Art* frame) {
   auto range = std::make_unique<TextRangeObject>();
   range->frame = frame;
-  range->end = static_cast<ATE::ATETextDOM::Int32>(frame->TextLength());
+  range->end = static_cast<ATETextDOM::Int32>(frame->TextLength());
   TextRangeObject* made = range.get();
   ranges_.emplace(made, std::move(range));
   return made;

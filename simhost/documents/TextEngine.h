@@ -17,8 +17,8 @@ class Fonts;
 
 struct TextRangeObject {
   Art* frame = nullptr;  // null once its document is closed
-  ATE::ATETextDOM::Int32 start = 0;
-  ATE::ATETextDOM::Int32 end = 0;
+  ATETextDOM::Int32 start = 0;
+  ATETextDOM::Int32 end = 0;
   int refs = 1;
 };
 

@@ -99,6 +99,14 @@ std::string Suggest(const std::string& name, const std::vector<std::string>& kno
   return text.empty() ? "" : "; nearest:" + text;
 }
 
+// Why --fail cannot take point: the host's member cannot fail, or the host has no
+// such point (then the nearest it has).
+std::string FaultRefusal(const simhost::Faults& faults, const std::string& point) {
+  const std::string why = faults.WhyUnfailing(point);
+  if (!why.empty()) return "--fail: " + why;
+  return "--fail: the host has no fault point \"" + point + "\"" + Suggest(point, faults.Points());
+}
+
 bool gValidatorFailed = false;
 bool gUsageFailed = false;
 
@@ -110,8 +118,7 @@ bool InjectFailures(simhost::Host& host, const Options& options, bool last) {
     if (!faults.Knows(failure.point)) {
       if (!last) continue;
       gUsageFailed = true;
-      UsageError("--fail: the host has no fault point \"" + failure.point + "\"" +
-                 Suggest(failure.point, faults.Points()));
+      UsageError(FaultRefusal(faults, failure.point));
       return false;
     }
     if (last && failure.point.compare(0, 5, "play:") != 0) continue;
@@ -176,8 +183,7 @@ std::string CheckFaultOptions(const Options& options) {
   // Events the plug-in registers are known only once it has started (MakeHost).
   for (const Options::Failure& failure : options.failures)
     if (failure.point.compare(0, 5, "play:") != 0 && !probe.faults().Knows(failure.point))
-      return "--fail: the host has no fault point \"" + failure.point + "\"" +
-             Suggest(failure.point, probe.faults().Points());
+      return FaultRefusal(probe.faults(), failure.point);
   return "";
 }
 

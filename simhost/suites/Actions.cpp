@@ -3,8 +3,9 @@
 #include <chrono>
 
 #include "core/Host.h"
-#include "suites/Strings.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
+#include "suites/Strings.h"
 
 const ActionParamValue::Entry* ActionParamValue::Find(ActionParamKeyID key) const {
   for (auto it = entries.rbegin(); it != entries.rend(); ++it)
@@ -57,7 +58,6 @@ namespace {
 Actions& TheActions() { return Host::Current().actions(); }
 
 ASErr NewParamType(AIActionParamTypeRef* param) {
-  if (AIErr err = Fault("AIActionManagerSuite.AINewActionParamType")) return err;
   if (param == nullptr) return kBadParameterErr;
   *param = new ActionParamType();
   ++TheActions().liveParamTypes;
@@ -65,7 +65,6 @@ ASErr NewParamType(AIActionParamTypeRef* param) {
 }
 
 ASErr DeleteParamType(AIActionParamTypeRef param) {
-  Held("AIActionManagerSuite.AIDeleteActionParamType");
   if (param == nullptr) return kBadParameterErr;
   delete param;
   --TheActions().liveParamTypes;
@@ -84,19 +83,16 @@ ASErr RegisterEvent(const char* eventName, const std::string& title, ai::int32 v
 ASErr RegisterActionEvent(const char* eventName, const char* localizedName, ai::int32 version, ai::int32 flag,
                           AIActionCallbackProc, SPPluginRef plugin, AIActionUserData userData,
                           AIActionParamTypeRef) {
-  if (AIErr err = Fault("AIActionManagerSuite.RegisterActionEvent")) return err;
   return RegisterEvent(eventName, localizedName ? localizedName : "", version, flag, plugin, userData);
 }
 
 ASErr RegisterActionEventUS(const char* eventName, const ai::UnicodeString& localizedName, ai::int32 version,
                             ai::int32 flag, AIActionCallbackProc, SPPluginRef plugin, AIActionUserData userData,
                             AIActionParamTypeRef) {
-  if (AIErr err = Fault("AIActionManagerSuite.RegisterActionEventUS")) return err;
   return RegisterEvent(eventName, Utf8Of(localizedName), version, flag, plugin, userData);
 }
 
 ASErr NewParamValue(AIActionParamValueRef* param) {
-  if (AIErr err = Fault("AIActionManagerSuite.AINewActionParamValue")) return err;
   if (param == nullptr) return kBadParameterErr;
   *param = new ActionParamValue();
   ++TheActions().liveParamValues;
@@ -104,7 +100,6 @@ ASErr NewParamValue(AIActionParamValueRef* param) {
 }
 
 ASErr DeleteParamValue(AIActionParamValueRef param) {
-  Held("AIActionManagerSuite.AIDeleteActionParamValue");
   if (param == nullptr) return kBadParameterErr;
   delete param;
   --TheActions().liveParamValues;
@@ -118,16 +113,14 @@ ASErr Put(AIActionParamValueRef param, ActionParamValue::Entry entry) {
 }
 
 ASErr SetStringUS(AIActionParamValueRef param, ActionParamKeyID key, const ai::UnicodeString& value) {
-  Held("AIActionManagerSuite.AIActionSetStringUS");
   ActionParamValue::Entry e;
   e.key = key;
-  e.type = actionTypeUStr;
+  e.type = kUnicodeStringParamType;
   e.text = Utf8Of(value);
   return Put(param, e);
 }
 
 ASErr SetBoolean(AIActionParamValueRef param, ActionParamKeyID key, ASBoolean value) {
-  Held("AIActionManagerSuite.AIActionSetBoolean");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeBoolean;
@@ -136,7 +129,6 @@ ASErr SetBoolean(AIActionParamValueRef param, ActionParamKeyID key, ASBoolean va
 }
 
 ASErr SetInteger(AIActionParamValueRef param, ActionParamKeyID key, ai::int32 value) {
-  Held("AIActionManagerSuite.AIActionSetInteger");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeInteger;
@@ -145,7 +137,6 @@ ASErr SetInteger(AIActionParamValueRef param, ActionParamKeyID key, ai::int32 va
 }
 
 ASErr SetReal(AIActionParamValueRef param, ActionParamKeyID key, AIReal value) {
-  Held("AIActionManagerSuite.AIActionSetReal");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeReal;
@@ -154,7 +145,6 @@ ASErr SetReal(AIActionParamValueRef param, ActionParamKeyID key, AIReal value) {
 }
 
 ASErr SetUnitReal(AIActionParamValueRef param, ActionParamKeyID key, ActionParamUnitID unit, AIReal value) {
-  Held("AIActionManagerSuite.AIActionSetUnitReal");
   ActionParamValue::Entry e;
   e.key = key;
   e.type = actionTypeUnitReal;
@@ -164,7 +154,6 @@ ASErr SetUnitReal(AIActionParamValueRef param, ActionParamKeyID key, ActionParam
 }
 
 ASErr SetString(AIActionParamValueRef param, ActionParamKeyID key, const char* value) {
-  Held("AIActionManagerSuite.AIActionSetString");
   if (value == nullptr) return kBadParameterErr;
   ActionParamValue::Entry e;
   e.key = key;
@@ -175,19 +164,17 @@ ASErr SetString(AIActionParamValueRef param, ActionParamKeyID key, const char* v
 
 ASErr PlayActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AIActionParamValueRef parameters) {
   if (eventName == nullptr) return kBadParameterErr;
-  if (AIErr err = Fault((std::string("play:") + eventName).c_str())) return err;
+  if (AIErr err = Host::Current().faults().Check(std::string("play:") + eventName)) return err;
   // The application knows four dialog statuses; anything else is refused unplayed.
   if (dialogStatus < kDialogNone || dialogStatus > kDialogOff) return kBadParameterErr;
   return TheActions().Play(eventName, dialogStatus, parameters);
 }
 
 AIBoolean InRecordMode() {
-  Held("AIActionManagerSuite.InRecordMode");
   return TheActions().recording;
 }
 
 ASErr RecordActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AIActionParamValueRef parameters) {
-  if (AIErr err = Fault("AIActionManagerSuite.RecordActionEvent")) return err;
   if (eventName == nullptr || !TheActions().recording) return kBadParameterErr;
   TheActions().recorded.push_back(
       PlayedEvent{eventName, dialogStatus, parameters ? parameters->entries : std::vector<ActionParamValue::Entry>(),
@@ -195,15 +182,20 @@ ASErr RecordActionEvent(const char* eventName, ActionDialogStatus dialogStatus, 
   return kNoErr;
 }
 
-const AIActionManagerSuite kActionManagerSuite = {
-    NewParamType, DeleteParamType, RegisterActionEvent, RegisterActionEventUS, NewParamValue, DeleteParamValue,
-    SetStringUS,  SetBoolean,      SetInteger,          SetReal,               SetUnitReal,   SetString,
-    PlayActionEvent, InRecordMode,  RecordActionEvent};
-
 }  // namespace
 
 void PublishActionSuites(SuiteRegistry& registry) {
-  registry.Publish(kAIActionManagerSuite, kAIActionManagerSuiteVersion, &kActionManagerSuite);
+  using S = AIActionManagerSuite;
+  registry.Publish(Lend<S>(
+      kAIActionManagerSuite, kAIActionManagerSuiteVersion, Fails<&S::RegisterActionEvent, RegisterActionEvent>(),
+      Fails<&S::AINewActionParamType, NewParamType>(), Fails<&S::AIDeleteActionParamType, DeleteParamType>(),
+      Fails<&S::RecordActionEvent, RecordActionEvent>(),
+      Routed<&S::PlayActionEvent, PlayActionEvent>("play:EVENT, one for each event"),
+      Answers<&S::InRecordMode, InRecordMode>(), Fails<&S::AINewActionParamValue, NewParamValue>(),
+      Fails<&S::AIDeleteActionParamValue, DeleteParamValue>(), Fails<&S::AIActionSetInteger, SetInteger>(),
+      Fails<&S::AIActionSetReal, SetReal>(), Fails<&S::AIActionSetUnitReal, SetUnitReal>(),
+      Fails<&S::AIActionSetString, SetString>(), Fails<&S::AIActionSetBoolean, SetBoolean>(),
+      Fails<&S::RegisterActionEventUS, RegisterActionEventUS>(), Fails<&S::AIActionSetStringUS, SetStringUS>()));
 }
 
 }  // namespace simhost

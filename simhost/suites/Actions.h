@@ -33,6 +33,10 @@ namespace simhost {
 
 class SuiteRegistry;
 
+// The type this host files a string set with AIActionSetStringUS under; the published
+// interface names none, and a plug-in never sees it.
+constexpr ActionParamTypeID kUnicodeStringParamType = static_cast<ai::uint32>(AIFourCharCode("ustr"));
+
 struct ActionEvent {
   std::string name;
   std::string title;  // UTF-8

@@ -9,6 +9,7 @@
 #include "AIRuntime.h"
 #include "SPAccess.h"
 #include "core/Host.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
 #include "os/Windowing.h"
 
@@ -20,35 +21,22 @@ struct SPAccess {
 namespace simhost {
 namespace {
 
-ai::int32 GetAppMajorVersion() {
-  Held("AIRuntimeSuite.GetAppMajorVersion");
-  return Host::Current().config().majorVersion;
-}
+ai::int32 GetAppMajorVersion() { return Host::Current().config().majorVersion; }
 
-ai::int32 GetAppMinorVersion() {
-  Held("AIRuntimeSuite.GetAppMinorVersion");
-  return Host::Current().config().minorVersion;
-}
+ai::int32 GetAppMinorVersion() { return Host::Current().config().minorVersion; }
 
-ai::int32 GetAppRevisionVersion() {
-  Held("AIRuntimeSuite.GetAppRevisionVersion");
-  return Host::Current().config().revision;
-}
+ai::int32 GetAppRevisionVersion() { return Host::Current().config().revision; }
 
-AIErr GetAppUILanguage(ai::int32* language) {
-  if (AIErr err = Fault("AIRuntimeSuite.GetAppUILanguage")) return err;
-  if (language == nullptr) return kBadParameterErr;
-  *language = Host::Current().config().language;
+// A Japanese host's default script is the Japanese one; every other host's is Roman.
+AIErr GetDefaultScript(AIFaceScript* script) {
+  if (script == nullptr) return kBadParameterErr;
+  *script = Host::Current().config().language == 1 ? kJapaneseAIScript : kRomanAIScript;
   return kNoErr;
 }
-
-const AIRuntimeSuite kRuntimeSuite = {GetAppMajorVersion, GetAppMinorVersion, GetAppRevisionVersion,
-                                      GetAppUILanguage};
 
 SPAccess gAccess;
 
 SPErr GetPluginAccess(SPPluginRef plugin, SPAccessRef* access) {
-  if (AIErr err = Fault("SPAccessSuite.GetPluginAccess")) return err;
   if (access == nullptr || plugin == nullptr || plugin != Host::Current().pluginRef()) return kBadParameterErr;
   gAccess.plugin = plugin;
   *access = &gAccess;
@@ -56,7 +44,6 @@ SPErr GetPluginAccess(SPPluginRef plugin, SPAccessRef* access) {
 }
 
 SPErr GetAccessInfo(SPAccessRef access, SPPlatformAccessInfo* info) {
-  if (AIErr err = Fault("SPAccessSuite.GetAccessInfo")) return err;
   if (access != &gAccess || info == nullptr) return kBadParameterErr;
   info->defaultAccess = Host::Current().module();
   info->resourceAccess = Host::Current().module();
@@ -64,28 +51,20 @@ SPErr GetAccessInfo(SPAccessRef access, SPPlatformAccessInfo* info) {
   return kNoErr;
 }
 
-const SPAccessSuite kAccessSuite = {GetPluginAccess, GetAccessInfo};
-
 // The platform's main window; a host on a terminal has none.
 AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
-  Held("AIAppContextSuite.GetPlatformAppWindow");
   if (appWindow == nullptr) return kBadParameterErr;
   *appWindow = static_cast<AIWindowRef>(os::MainWindow());
   return kNoErr;
 }
 
-const AIAppContextSuite kContextSuite = {GetPlatformAppWindow};
-
 void AIRealRectSet(AIRealRect* a, AIReal left, AIReal top, AIReal right, AIReal bottom) {
-  Held("AIRealMathSuite.AIRealRectSet");
   if (a == nullptr) return;
   a->left = left;
   a->top = top;
   a->right = right;
   a->bottom = bottom;
 }
-
-const AIRealMathSuite kRealMathSuite = {AIRealRectSet};
 
 // Suites the host lends but this rendition does not implement: every function
 // answers kNotImplementedErr, after the same held-suite check as the others. Each
@@ -116,10 +95,18 @@ bool FillHeldTables(std::index_sequence<Index...>) {
 }  // namespace
 
 void PublishApplicationSuites(SuiteRegistry& registry) {
-  registry.Publish(kAIRuntimeSuite, kAIRuntimeSuiteVersion, &kRuntimeSuite);
-  registry.Publish(kSPAccessSuite, kSPAccessSuiteVersion, &kAccessSuite);
-  registry.Publish(kAIAppContextSuite, kAIAppContextSuiteVersion, &kContextSuite);
-  registry.Publish(kAIRealMathSuite, kAIRealMathSuiteVersion, &kRealMathSuite);
+  registry.Publish(Lend<AIRuntimeSuite>(kAIRuntimeSuite, kAIRuntimeSuiteVersion,
+                                        Answers<&AIRuntimeSuite::GetAppMajorVersion, GetAppMajorVersion>(),
+                                        Answers<&AIRuntimeSuite::GetAppMinorVersion, GetAppMinorVersion>(),
+                                        Answers<&AIRuntimeSuite::GetAppRevisionVersion, GetAppRevisionVersion>(),
+                                        Fails<&AIRuntimeSuite::GetDefaultScript, GetDefaultScript>()));
+  registry.Publish(Lend<SPAccessSuite>(kSPAccessSuite, kSPAccessSuiteVersion,
+                                       Fails<&SPAccessSuite::GetPluginAccess, GetPluginAccess>(),
+                                       Fails<&SPAccessSuite::GetAccessInfo, GetAccessInfo>()));
+  registry.Publish(Lend<AIAppContextSuite>(kAIAppContextSuite, kAIAppContextSuiteVersion,
+                                           Fails<&AIAppContextSuite::GetPlatformAppWindow, GetPlatformAppWindow>()));
+  registry.Publish(Lend<AIRealMathSuite>(kAIRealMathSuite, kAIRealMathSuiteVersion,
+                                         Answers<&AIRealMathSuite::AIRealRectSet, AIRealRectSet>()));
 }
 
 void PublishHeldSuites(SuiteRegistry& registry) {

@@ -3,6 +3,7 @@
 #include "AILayer.h"
 #include "documents/Documents.h"
 #include "core/Host.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
 
 namespace simhost {
@@ -13,7 +14,6 @@ constexpr ai::int32 kSettableAttrs = kArtSelected | kArtLocked | kArtHidden;
 Documents& Docs() { return Host::Current().documents(); }
 
 AIErr CountLayers(ai::int32* count) {
-  if (AIErr err = Fault("AILayerSuite.CountLayers")) return err;
   if (count == nullptr) return kBadParameterErr;
   Document* document = Docs().current();
   *count = document == nullptr ? 0 : static_cast<ai::int32>(document->layers.size());
@@ -21,7 +21,6 @@ AIErr CountLayers(ai::int32* count) {
 }
 
 AIErr GetNthLayer(ai::int32 n, AILayerHandle* layer) {
-  if (AIErr err = Fault("AILayerSuite.GetNthLayer")) return err;
   if (layer == nullptr) return kBadParameterErr;
   *layer = nullptr;
   Document* document = Docs().current();
@@ -50,30 +49,22 @@ AIErr SetLayerFlag(AILayerHandle handle, AIBoolean value, bool Layer::*flag) {
 }
 
 AIErr GetLayerVisible(AILayerHandle layer, AIBoolean* visible) {
-  if (AIErr err = Fault("AILayerSuite.GetLayerVisible")) return err;
   return GetLayerFlag(layer, visible, &Layer::visible);
 }
 
 AIErr SetLayerVisible(AILayerHandle layer, AIBoolean visible) {
-  if (AIErr err = Fault("AILayerSuite.SetLayerVisible")) return err;
   return SetLayerFlag(layer, visible, &Layer::visible);
 }
 
 AIErr GetLayerEditable(AILayerHandle layer, AIBoolean* editable) {
-  if (AIErr err = Fault("AILayerSuite.GetLayerEditable")) return err;
   return GetLayerFlag(layer, editable, &Layer::editable);
 }
 
 AIErr SetLayerEditable(AILayerHandle layer, AIBoolean editable) {
-  if (AIErr err = Fault("AILayerSuite.SetLayerEditable")) return err;
   return SetLayerFlag(layer, editable, &Layer::editable);
 }
 
-const AILayerSuite kLayerSuite = {CountLayers,     GetNthLayer,      GetLayerVisible,
-                                  SetLayerVisible, GetLayerEditable, SetLayerEditable};
-
 AIErr GetFirstArtOfLayer(AILayerHandle handle, AIArtHandle* art) {
-  if (AIErr err = Fault("AIArtSuite.GetFirstArtOfLayer")) return err;
   if (art == nullptr) return kBadParameterErr;
   *art = nullptr;
   Layer* layer = Docs().Find(handle);
@@ -83,7 +74,6 @@ AIErr GetFirstArtOfLayer(AILayerHandle handle, AIArtHandle* art) {
 }
 
 AIErr GetArtType(AIArtHandle handle, short* type) {
-  if (AIErr err = Fault("AIArtSuite.GetArtType")) return err;
   if (type == nullptr) return kBadParameterErr;
   Art* art = Docs().Find(handle);
   *type = art == nullptr ? static_cast<short>(kUnknownArt) : art->type;
@@ -91,7 +81,6 @@ AIErr GetArtType(AIArtHandle handle, short* type) {
 }
 
 AIErr GetArtFirstChild(AIArtHandle handle, AIArtHandle* child) {
-  if (AIErr err = Fault("AIArtSuite.GetArtFirstChild")) return err;
   if (child == nullptr) return kBadParameterErr;
   *child = nullptr;
   Art* art = Docs().Find(handle);
@@ -101,7 +90,6 @@ AIErr GetArtFirstChild(AIArtHandle handle, AIArtHandle* child) {
 }
 
 AIErr GetArtSibling(AIArtHandle handle, AIArtHandle* sibling) {
-  if (AIErr err = Fault("AIArtSuite.GetArtSibling")) return err;
   if (sibling == nullptr) return kBadParameterErr;
   *sibling = nullptr;
   Art* art = Docs().Find(handle);
@@ -125,7 +113,6 @@ bool FullySelected(const Art& art) {
 }
 
 AIErr GetArtUserAttr(AIArtHandle handle, ai::int32 whichAttr, ai::int32* attr) {
-  if (AIErr err = Fault("AIArtSuite.GetArtUserAttr")) return err;
   if (attr == nullptr) return kBadParameterErr;
   *attr = 0;
   Art* art = Docs().Find(handle);
@@ -138,7 +125,6 @@ AIErr GetArtUserAttr(AIArtHandle handle, ai::int32 whichAttr, ai::int32* attr) {
 
 // Selecting what the rules keep out is refused whole: no bit of the call changes.
 AIErr SetArtUserAttr(AIArtHandle handle, ai::int32 whichAttr, ai::int32 attr) {
-  if (AIErr err = Fault("AIArtSuite.SetArtUserAttr")) return err;
   Art* art = Docs().Find(handle);
   if (art == nullptr || (whichAttr & ~kSettableAttrs) != 0) return kBadParameterErr;
   bool locked = (whichAttr & kArtLocked) ? (attr & kArtLocked) != 0 : art->locked;
@@ -155,14 +141,20 @@ AIErr SetArtUserAttr(AIArtHandle handle, ai::int32 whichAttr, ai::int32 attr) {
   return kNoErr;
 }
 
-const AIArtSuite kArtSuite = {GetFirstArtOfLayer, GetArtType,      GetArtFirstChild,
-                              GetArtSibling,      GetArtUserAttr,  SetArtUserAttr};
-
 }  // namespace
 
 void PublishArtSuites(SuiteRegistry& registry) {
-  registry.Publish(kAILayerSuite, kAILayerSuiteVersion, &kLayerSuite);
-  registry.Publish(kAIArtSuite, kAIArtSuiteVersion, &kArtSuite);
+  using L = AILayerSuite;
+  registry.Publish(Lend<L>(kAILayerSuite, kAILayerSuiteVersion, Fails<&L::CountLayers, CountLayers>(),
+                           Fails<&L::GetNthLayer, GetNthLayer>(), Fails<&L::GetLayerVisible, GetLayerVisible>(),
+                           Fails<&L::SetLayerVisible, SetLayerVisible>(),
+                           Fails<&L::GetLayerEditable, GetLayerEditable>(),
+                           Fails<&L::SetLayerEditable, SetLayerEditable>()));
+  using A = AIArtSuite;
+  registry.Publish(Lend<A>(kAIArtSuite, kAIArtSuiteVersion, Fails<&A::GetFirstArtOfLayer, GetFirstArtOfLayer>(),
+                           Fails<&A::GetArtType, GetArtType>(), Fails<&A::GetArtUserAttr, GetArtUserAttr>(),
+                           Fails<&A::SetArtUserAttr, SetArtUserAttr>(), Fails<&A::GetArtFirstChild, GetArtFirstChild>(),
+                           Fails<&A::GetArtSibling, GetArtSibling>()));
 }
 
 }  // namespace simhost

@@ -8,8 +8,9 @@
 #include "documents/Documents.h"
 #include "suites/FilePaths.h"
 #include "core/Host.h"
-#include "suites/Strings.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
+#include "suites/Strings.h"
 
 namespace simhost {
 namespace {
@@ -20,14 +21,12 @@ constexpr AIReal kMaxZoom = 64.0;
 Documents& Docs() { return Host::Current().documents(); }
 
 AIErr GetDocument(AIDocumentHandle* document) {
-  if (AIErr err = Fault("AIDocumentSuite.GetDocument")) return err;
   if (document == nullptr) return kBadParameterErr;
   *document = HandleOf(Docs().current());
   return *document == nullptr ? kNoDocumentErr : kNoErr;
 }
 
 AIErr GetDocumentFileSpecification(ai::FilePath& file) {
-  if (AIErr err = Fault("AIDocumentSuite.GetDocumentFileSpecification")) return err;
   Document* document = Docs().current();
   if (document == nullptr) return kNoDocumentErr;
   if (document->path.empty()) return kDocumentHasNoFileErr;
@@ -36,7 +35,6 @@ AIErr GetDocumentFileSpecification(ai::FilePath& file) {
 }
 
 AIErr SetDocumentModified(AIBoolean modified) {
-  if (AIErr err = Fault("AIDocumentSuite.SetDocumentModified")) return err;
   Document* document = Docs().current();
   if (document == nullptr) return kNoDocumentErr;
   document->modified = modified != 0;
@@ -44,7 +42,6 @@ AIErr SetDocumentModified(AIBoolean modified) {
 }
 
 AIErr GetDocumentModified(AIBoolean* modified) {
-  if (AIErr err = Fault("AIDocumentSuite.GetDocumentModified")) return err;
   if (modified == nullptr) return kBadParameterErr;
   Document* document = Docs().current();
   if (document == nullptr) return kNoDocumentErr;
@@ -53,47 +50,40 @@ AIErr GetDocumentModified(AIBoolean* modified) {
 }
 
 AIErr RedrawDocument() {
-  if (AIErr err = Fault("AIDocumentSuite.RedrawDocument")) return err;
   if (Docs().current() == nullptr) return kNoDocumentErr;
   ++Docs().redraws;
   return kNoErr;
 }
 
 AIErr SyncDocument() {
-  if (AIErr err = Fault("AIDocumentSuite.SyncDocument")) return err;
   if (Docs().current() == nullptr) return kNoDocumentErr;
   ++Docs().syncs;
   return kNoErr;
 }
 
-AIBoolean IsCloudDocument() {
-  if (Fault("AIDocumentSuite.IsCloudDocument")) return false;
+AIBoolean IsCloudAIDocument() {
   Document* document = Docs().current();
   return document != nullptr && document->IsCloud();
 }
 
-AIErr GetCloudDocumentName(ai::UnicodeString& name) {
-  if (AIErr err = Fault("AIDocumentSuite.GetCloudDocumentName")) return err;
+// The name the document goes by: a cloud document's cloud name, a file's name, or
+// an untitled document's title.
+AIErr GetDocumentFileName(ai::UnicodeString& name) {
   Document* document = Docs().current();
   if (document == nullptr) return kNoDocumentErr;
-  if (!document->IsCloud()) return kNotCloudDocumentErr;
-  AssignUtf8(name, document->cloudName);
+  AssignUtf8(name, document->IsCloud()           ? document->cloudName
+                   : !document->path.empty() ? FileNameOf(document->path)
+                                             : document->title);
   return kNoErr;
 }
 
-const AIDocumentSuite kDocumentSuite = {GetDocument,      GetDocumentFileSpecification, SetDocumentModified,
-                                        GetDocumentModified, RedrawDocument,             SyncDocument,
-                                        IsCloudDocument,  GetCloudDocumentName};
-
 AIErr Count(ai::int32* count) {
-  if (AIErr err = Fault("AIDocumentListSuite.Count")) return err;
   if (count == nullptr) return kBadParameterErr;
   *count = static_cast<ai::int32>(Docs().open().size());
   return kNoErr;
 }
 
 AIErr GetNthDocument(AIDocumentHandle* document, ai::int32 index) {
-  if (AIErr err = Fault("AIDocumentListSuite.GetNthDocument")) return err;
   if (document == nullptr) return kBadParameterErr;
   *document = nullptr;
   if (index < 0 || static_cast<size_t>(index) >= Docs().open().size()) return kBadParameterErr;
@@ -102,13 +92,10 @@ AIErr GetNthDocument(AIDocumentHandle* document, ai::int32 index) {
 }
 
 AIErr Close(AIDocumentHandle handle) {
-  if (AIErr err = Fault("AIDocumentListSuite.Close")) return err;
   Document* document = Docs().Find(handle);
   if (document == nullptr) return kBadParameterErr;
   return Docs().Close(document);
 }
-
-const AIDocumentListSuite kDocumentListSuite = {Count, GetNthDocument, Close};
 
 // A null handle stands for the current view of the current document.
 AIErr ViewOf(AIDocumentViewHandle handle, View** view) {
@@ -123,7 +110,6 @@ AIErr ViewOf(AIDocumentViewHandle handle, View** view) {
 }
 
 AIErr GetNthDocumentView(ai::int32 n, AIDocumentViewHandle* view) {
-  if (AIErr err = Fault("AIDocumentViewSuite.GetNthDocumentView")) return err;
   if (view == nullptr) return kBadParameterErr;
   *view = nullptr;
   Document* document = Docs().current();
@@ -138,7 +124,6 @@ AIErr GetNthDocumentView(ai::int32 n, AIDocumentViewHandle* view) {
 }
 
 AIErr CountDocumentViews(ai::int32* count) {
-  if (AIErr err = Fault("AIDocumentViewSuite.CountDocumentViews")) return err;
   if (count == nullptr) return kBadParameterErr;
   Document* document = Docs().current();
   *count = document == nullptr ? 0 : static_cast<ai::int32>(document->views.size());
@@ -146,7 +131,6 @@ AIErr CountDocumentViews(ai::int32* count) {
 }
 
 AIErr GetDocumentViewCenter(AIDocumentViewHandle handle, AIRealPoint* center) {
-  if (AIErr err = Fault("AIDocumentViewSuite.GetDocumentViewCenter")) return err;
   if (center == nullptr) return kBadParameterErr;
   View* view = nullptr;
   if (AIErr err = ViewOf(handle, &view)) return err;
@@ -155,7 +139,6 @@ AIErr GetDocumentViewCenter(AIDocumentViewHandle handle, AIRealPoint* center) {
 }
 
 AIErr SetDocumentViewCenter(AIDocumentViewHandle handle, const AIRealPoint* center) {
-  if (AIErr err = Fault("AIDocumentViewSuite.SetDocumentViewCenter")) return err;
   if (center == nullptr || !std::isfinite(center->h) || !std::isfinite(center->v)) return kBadParameterErr;
   View* view = nullptr;
   if (AIErr err = ViewOf(handle, &view)) return err;
@@ -164,7 +147,6 @@ AIErr SetDocumentViewCenter(AIDocumentViewHandle handle, const AIRealPoint* cent
 }
 
 AIErr GetDocumentViewZoom(AIDocumentViewHandle handle, AIReal* zoom) {
-  if (AIErr err = Fault("AIDocumentViewSuite.GetDocumentViewZoom")) return err;
   if (zoom == nullptr) return kBadParameterErr;
   View* view = nullptr;
   if (AIErr err = ViewOf(handle, &view)) return err;
@@ -174,7 +156,6 @@ AIErr GetDocumentViewZoom(AIDocumentViewHandle handle, AIReal* zoom) {
 
 // The application keeps the zoom between 1/32 and 64 and the centre where it was.
 AIErr SetDocumentViewZoom(AIDocumentViewHandle handle, AIReal zoom) {
-  if (AIErr err = Fault("AIDocumentViewSuite.SetDocumentViewZoom")) return err;
   if (!std::isfinite(zoom) || zoom <= 0) return kBadParameterErr;
   View* view = nullptr;
   if (AIErr err = ViewOf(handle, &view)) return err;
@@ -182,25 +163,36 @@ AIErr SetDocumentViewZoom(AIDocumentViewHandle handle, AIReal zoom) {
   return kNoErr;
 }
 
-const AIDocumentViewSuite kDocumentViewSuite = {GetNthDocumentView,    CountDocumentViews,  GetDocumentViewCenter,
-                                                SetDocumentViewCenter, GetDocumentViewZoom, SetDocumentViewZoom};
-
 AIErr SaveToCloud(const ai::UnicodeString& cloudPath) {
-  if (AIErr err = Fault("AICloudDocumentSuite.SaveToCloud")) return err;
   Document* document = Docs().current();
   if (document == nullptr) return kNoDocumentErr;
   return Docs().SaveToCloud(document, Utf8Of(cloudPath));
 }
 
-const AICloudDocumentSuite kCloudDocumentSuite = {SaveToCloud};
-
 }  // namespace
 
 void PublishDocumentSuites(SuiteRegistry& registry) {
-  registry.Publish(kAIDocumentSuite, kAIDocumentSuiteVersion, &kDocumentSuite);
-  registry.Publish(kAIDocumentListSuite, kAIDocumentListSuiteVersion, &kDocumentListSuite);
-  registry.Publish(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &kDocumentViewSuite);
-  registry.Publish(kAICloudDocumentSuite, kAICloudDocumentSuiteVersion, &kCloudDocumentSuite);
+  using D = AIDocumentSuite;
+  registry.Publish(Lend<D>(kAIDocumentSuite, kAIDocumentSuiteVersion,
+                           Fails<&D::GetDocumentFileSpecification, GetDocumentFileSpecification>(),
+                           Fails<&D::GetDocumentModified, GetDocumentModified>(),
+                           Fails<&D::SetDocumentModified, SetDocumentModified>(),
+                           Fails<&D::RedrawDocument, RedrawDocument>(), Fails<&D::GetDocument, GetDocument>(),
+                           Fails<&D::SyncDocument, SyncDocument>(), Answers<&D::IsCloudAIDocument, IsCloudAIDocument>(),
+                           Fails<&D::GetDocumentFileName, GetDocumentFileName>()));
+  using L = AIDocumentListSuite;
+  registry.Publish(Lend<L>(kAIDocumentListSuite, kAIDocumentListSuiteVersion, Fails<&L::Count, Count>(),
+                           Fails<&L::GetNthDocument, GetNthDocument>(), Fails<&L::Close, Close>()));
+  using V = AIDocumentViewSuite;
+  registry.Publish(Lend<V>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion,
+                           Fails<&V::GetDocumentViewCenter, GetDocumentViewCenter>(),
+                           Fails<&V::SetDocumentViewCenter, SetDocumentViewCenter>(),
+                           Fails<&V::GetDocumentViewZoom, GetDocumentViewZoom>(),
+                           Fails<&V::SetDocumentViewZoom, SetDocumentViewZoom>(),
+                           Fails<&V::CountDocumentViews, CountDocumentViews>(),
+                           Fails<&V::GetNthDocumentView, GetNthDocumentView>()));
+  registry.Publish(Lend<AICloudDocumentSuite>(kAICloudDocumentSuite, kAICloudDocumentSuiteVersion,
+                                              Fails<&AICloudDocumentSuite::SaveToCloud, SaveToCloud>()));
   PublishArtSuites(registry);
   PublishTextSuites(registry);
 }

@@ -3,82 +3,68 @@
 #include <filesystem>
 
 #include "AIFilePath.h"
-#include "core/Host.h"
+#include "core/Lending.h"
+#include "core/SuiteRegistry.h"
 #include "os/Files.h"
 #include "suites/Strings.h"
-#include "core/SuiteRegistry.h"
 
 namespace simhost {
 namespace {
 
 int gLiveFilePaths = 0;
 
-AIErr Set(ai::FilePath& path, const ai::UnicodeString& string, AIBoolean) {
-  if (AIErr err = Fault("AIFilePathSuite.Set")) return err;
-  AssignPath(path, Utf8Of(string));
-  return kNoErr;
-}
-
-AIErr Copy(ai::FilePath& dst, const ai::FilePath& src) {
-  if (AIErr err = Fault("AIFilePathSuite.Copy")) return err;
-  AssignPath(dst, PathOf(src));
-  return kNoErr;
-}
-
-AIErr Destroy(ai::FilePath& path) {
-  Held("AIFilePathSuite.Destroy");
+AIErr DeleteFilePath(ai::FilePath& path) {
   if (path.GetImpl() != nullptr) --gLiveFilePaths;
   delete path.GetImpl();
   path.SetImpl(nullptr);
   return kNoErr;
 }
 
-AIErr Exists(const ai::FilePath& path, AIBoolean resolveLinks, ai::UnicodeString* longPath, AIBoolean* isFile,
-             AIBoolean* exists) {
-  if (AIErr err = Fault("AIFilePathSuite.Exists")) return err;
-  if (exists == nullptr) return kBadParameterErr;
-  std::string p = PathOf(path);
-  os::PathKind kind = os::KindOfPath(p, resolveLinks);
-  bool found = kind != os::PathKind::kMissing;
-  *exists = found;
-  if (found && isFile != nullptr) *isFile = kind != os::PathKind::kFolder;
-  if (found && longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
+AIErr Copy(const ai::FilePath& src, ai::FilePath& dst) {
+  if (&src != &dst) AssignPath(dst, PathOf(src));
   return kNoErr;
 }
 
-AIErr IsEmpty(const ai::FilePath& path, AIBoolean* empty) {
-  Held("AIFilePathSuite.IsEmpty");
-  if (empty == nullptr) return kBadParameterErr;
-  *empty = PathOf(path).empty();
+AIBool8 IsEmpty(const ai::FilePath& path) { return PathOf(path).empty() ? 1 : 0; }
+
+// longPath and isFile are filled only when something is there.
+AIBool8 Exists(const ai::FilePath& path, const AIBool8 resolveLinks, ai::UnicodeString* longPath, AIBool8* isFile) {
+  const std::string p = PathOf(path);
+  const os::PathKind kind = os::KindOfPath(p, resolveLinks != 0);
+  if (kind == os::PathKind::kMissing) return 0;
+  if (isFile != nullptr) *isFile = kind != os::PathKind::kFolder ? 1 : 0;
+  if (longPath != nullptr) AssignUtf8(*longPath, FullPathOf(p));
+  return 1;
+}
+
+// Trailing spaces go unless the caller keeps them; expanding a name changes nothing here.
+AIErr Set(const ai::UnicodeString& string, AIBool8, AIBool8 dontStripTrailingSpace, ai::FilePath& path) {
+  std::string text = Utf8Of(string);
+  if (dontStripTrailingSpace == 0)
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+  AssignPath(path, text);
   return kNoErr;
 }
 
-AIErr GetFileExtension(const ai::FilePath& path, ai::UnicodeString& out) {
-  if (AIErr err = Fault("AIFilePathSuite.GetFileExtension")) return err;
-  AssignUtf8(out, ExtensionOf(PathOf(path)));
-  return kNoErr;
-}
-
-AIErr GetFileName(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
-  if (AIErr err = Fault("AIFilePathSuite.GetFileName")) return err;
+AIErr GetFileName(const ai::FilePath& path, const AIBool8, ai::UnicodeString& out) {
   AssignUtf8(out, FileNameOf(PathOf(path)));
   return kNoErr;
 }
 
-AIErr GetFullPath(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
-  if (AIErr err = Fault("AIFilePathSuite.GetFullPath")) return err;
+AIErr GetFileExtension(const ai::FilePath& path, ai::UnicodeString& out) {
+  AssignUtf8(out, ExtensionOf(PathOf(path)));
+  return kNoErr;
+}
+
+AIErr GetFullPath(const ai::FilePath& path, const AIBool8, ai::UnicodeString& out) {
   AssignUtf8(out, FullPathOf(PathOf(path)));
   return kNoErr;
 }
 
-AIErr GetDirectory(const ai::FilePath& path, AIBoolean, ai::UnicodeString& out) {
-  if (AIErr err = Fault("AIFilePathSuite.GetDirectory")) return err;
+AIErr GetDirectory(const ai::FilePath& path, const AIBool8, ai::UnicodeString& out) {
   AssignUtf8(out, DirectoryOf(PathOf(path)));
   return kNoErr;
 }
-
-const AIFilePathSuite kFilePathSuite = {Set,         Copy,     Destroy,     Exists,      IsEmpty, GetFileExtension,
-                                        GetFileName, GetFullPath, GetDirectory};
 
 }  // namespace
 
@@ -140,7 +126,12 @@ std::string NormalPathOf(const std::string& path) {
 }
 
 void PublishFilePathSuites(SuiteRegistry& registry) {
-  registry.Publish(kAIFilePathSuite, kAIFilePathSuiteVersion, &kFilePathSuite);
+  using S = AIFilePathSuite;
+  registry.Publish(Lend<S>(kAIFilePathSuite, kAIFilePathSuiteVersion, Fails<&S::DeleteFilePath, DeleteFilePath>(),
+                           Fails<&S::Copy, Copy>(), Answers<&S::IsEmpty, IsEmpty>(), Answers<&S::Exists, Exists>(),
+                           Fails<&S::Set, Set>(), Fails<&S::GetFileName, GetFileName>(),
+                           Fails<&S::GetFileExtension, GetFileExtension>(), Fails<&S::GetFullPath, GetFullPath>(),
+                           Fails<&S::GetDirectory, GetDirectory>()));
 }
 
 }  // namespace simhost

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/Host.h"
+#include "core/Lending.h"
 #include "SPBlocks.h"
 #include "core/SuiteRegistry.h"
 
@@ -44,27 +45,16 @@ SPErr Memory::Free(void* block) {
 
 namespace {
 
-SPErr AllocateBlock(size_t size, const char*, void** block) {
-  if (AIErr err = Fault("SPBlocksSuite.AllocateBlock")) return err;
-  return Host::Current().memory().Allocate(size, block);
-}
+SPErr AllocateBlock(size_t size, const char*, void** block) { return Host::Current().memory().Allocate(size, block); }
 
-SPErr FreeBlock(void* block) {
-  Held("SPBlocksSuite.FreeBlock");
-  return Host::Current().memory().Free(block);
-}
-
-SPErr ReallocateBlock(void* block, size_t newSize, const char*, void** newblock) {
-  if (AIErr err = Fault("SPBlocksSuite.ReallocateBlock")) return err;
-  return Host::Current().memory().Reallocate(block, newSize, newblock);
-}
-
-const SPBlocksSuite kBlocksSuite = {AllocateBlock, FreeBlock, ReallocateBlock};
+SPErr FreeBlock(void* block) { return Host::Current().memory().Free(block); }
 
 }  // namespace
 
 void PublishMemorySuites(SuiteRegistry& registry) {
-  registry.Publish(kSPBlocksSuite, kSPBlocksSuiteVersion, &kBlocksSuite);
+  registry.Publish(Lend<SPBlocksSuite>(kSPBlocksSuite, kSPBlocksSuiteVersion,
+                                       Fails<&SPBlocksSuite::AllocateBlock, AllocateBlock>(),
+                                       Fails<&SPBlocksSuite::FreeBlock, FreeBlock>()));
 }
 
 }  // namespace simhost

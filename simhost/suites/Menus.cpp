@@ -2,8 +2,9 @@
 
 #include "suites/Encoding.h"
 #include "core/Host.h"
-#include "suites/Strings.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
+#include "suites/Strings.h"
 
 namespace simhost {
 
@@ -105,7 +106,6 @@ namespace {
 
 AIErr AddMenuItem(SPPluginRef self, const char* itemName, AIPlatformAddMenuItemDataUS* data, AIMenuItemOption options,
                   AIMenuItemHandle* menuItem) {
-  if (AIErr err = Fault("AIMenuSuite.AddMenuItem")) return err;
   if (itemName == nullptr || data == nullptr || data->groupName == nullptr || menuItem == nullptr)
     return kBadParameterErr;
   if ((options & ~kKnownMenuItemOptions) != 0) return kBadParameterErr;
@@ -117,7 +117,6 @@ AIErr AddMenuItem(SPPluginRef self, const char* itemName, AIPlatformAddMenuItemD
 
 AIErr AddMenuGroupAsSubMenu(const char* name, AIMenuGroupOption options, AIMenuItemHandle menuItem,
                             AIMenuGroup* group) {
-  if (AIErr err = Fault("AIMenuSuite.AddMenuGroupAsSubMenu")) return err;
   Menus& menus = Host::Current().menus();
   MenuItem* parent = menus.FindItem(menuItem);
   if (name == nullptr || parent == nullptr || menus.HasGroup(name)) return kBadParameterErr;
@@ -134,28 +133,17 @@ AIErr SetEnabled(AIMenuItemHandle menuItem, bool enabled) {
   return kNoErr;
 }
 
-AIErr EnableItem(AIMenuItemHandle menuItem) {
-  if (AIErr err = Fault("AIMenuSuite.EnableItem")) return err;
-  return SetEnabled(menuItem, true);
-}
+AIErr EnableItem(AIMenuItemHandle menuItem) { return SetEnabled(menuItem, true); }
 
-AIErr DisableItem(AIMenuItemHandle menuItem) {
-  if (AIErr err = Fault("AIMenuSuite.DisableItem")) return err;
-  return SetEnabled(menuItem, false);
-}
-
-AIErr IsItemEnabled(AIMenuItemHandle menuItem, ASBoolean* isEnabled) {
-  Held("AIMenuSuite.IsItemEnabled");
-  MenuItem* item = Host::Current().menus().FindItem(menuItem);
-  if (item == nullptr || isEnabled == nullptr) return kBadParameterErr;
-  *isEnabled = item->enabled;
-  return kNoErr;
-}
-
-const AIMenuSuite kMenuSuite = {AddMenuItem, AddMenuGroupAsSubMenu, EnableItem, DisableItem, IsItemEnabled};
+AIErr DisableItem(AIMenuItemHandle menuItem) { return SetEnabled(menuItem, false); }
 
 }  // namespace
 
-void PublishMenuSuites(SuiteRegistry& registry) { registry.Publish(kAIMenuSuite, kAIMenuSuiteVersion, &kMenuSuite); }
+void PublishMenuSuites(SuiteRegistry& registry) {
+  registry.Publish(Lend<AIMenuSuite>(kAIMenuSuite, kAIMenuSuiteVersion, Fails<&AIMenuSuite::AddMenuItem, AddMenuItem>(),
+                                     Fails<&AIMenuSuite::EnableItem, EnableItem>(),
+                                     Fails<&AIMenuSuite::DisableItem, DisableItem>(),
+                                     Fails<&AIMenuSuite::AddMenuGroupAsSubMenu, AddMenuGroupAsSubMenu>()));
+}
 
 }  // namespace simhost

@@ -15,16 +15,14 @@ class SuiteRegistry;
 struct Notifier {
   std::string name;
   std::string type;
-  bool active = true;
   SPPluginRef plugin = nullptr;
 };
 
 class Notifiers {
  public:
   Notifier* Add(const std::string& name, const std::string& type, SPPluginRef plugin);
-  Notifier* Find(AINotifierHandle handle) const;
   const std::vector<std::unique_ptr<Notifier>>& notifiers() const { return notifiers_; }
-  // Sends "AI Notifier"/"AI Notify" to each active notifier of the type.
+  // Sends "AI Notifier"/"AI Notify" to each notifier of the type.
   void Notify(const std::string& type);
   // Every notification sent, in order (for tests).
   const std::vector<std::string>& sent() const { return sent_; }

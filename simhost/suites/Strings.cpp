@@ -5,8 +5,9 @@
 #include "AIUnicodeString.h"
 #include "suites/Encoding.h"
 #include "core/Host.h"
-#include "suites/Memory.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
+#include "suites/Memory.h"
 
 namespace simhost {
 namespace {
@@ -31,8 +32,9 @@ char32_t Fold(char32_t c) {
   return c;
 }
 
-AIErr Initialize(ai::UnicodeString& str, const char* bytes, ai::sizediff_t byteLen, AICharacterEncoding encoding) {
-  if (AIErr err = Fault("AIUnicodeStringSuite.Initialize")) return err;
+// The wrapper passes strlen; a negative length reads up to the terminator.
+AIErr Initialize(ai::UnicodeString& str, const char* bytes, ai::UnicodeString::offset_type byteLen,
+                 AICharacterEncoding encoding) {
   if (bytes == nullptr && byteLen != 0) return kBadParameterErr;
   std::string input = bytes == nullptr ? std::string() : byteLen < 0 ? std::string(bytes)
                                                                      : std::string(bytes, static_cast<size_t>(byteLen));
@@ -42,11 +44,10 @@ AIErr Initialize(ai::UnicodeString& str, const char* bytes, ai::sizediff_t byteL
   return kNoErr;
 }
 
-AIErr InitializeUTF16(ai::UnicodeString& str, const ASUnicode* units, size_t count) {
-  if (AIErr err = Fault("AIUnicodeStringSuite.InitializeUTF16")) return err;
-  if (units == nullptr && count != 0) return kBadParameterErr;
+AIErr InitializeUTF16(ai::UnicodeString& str, const ASUnicode* units, ai::UnicodeString::offset_type count) {
+  if (count < 0 || (units == nullptr && count != 0)) return kBadParameterErr;
   std::string bytes;
-  for (size_t i = 0; i < count; ++i) {
+  for (ai::UnicodeString::offset_type i = 0; i < count; ++i) {
     bytes.push_back(static_cast<char>(units[i] & 0xFF));
     bytes.push_back(static_cast<char>(units[i] >> 8));
   }
@@ -56,60 +57,63 @@ AIErr InitializeUTF16(ai::UnicodeString& str, const ASUnicode* units, size_t cou
   return kNoErr;
 }
 
-AIErr Copy(ai::UnicodeString& dst, const ai::UnicodeString& src) {
-  if (AIErr err = Fault("AIUnicodeStringSuite.Copy")) return err;
-  Assign(dst, TextOf(src));
-  return kNoErr;
-}
-
 AIErr Destroy(ai::UnicodeString& str) {
-  Held("AIUnicodeStringSuite.Destroy");
   DeleteImpl(str.GetImpl());
   str.SetImpl(nullptr);
   return kNoErr;
 }
 
-AIErr GetAs(const ai::UnicodeString& str, AICharacterEncoding encoding, char** block, size_t* byteLen) {
-  if (AIErr err = Fault("AIUnicodeStringSuite.GetAs")) return err;
-  if (block == nullptr || byteLen == nullptr) return kBadParameterErr;
-  std::string bytes = Encode(TextOf(str), encoding);
-  void* memory = nullptr;
-  if (AIErr err = Host::Current().memory().Allocate(bytes.size() + 2, &memory)) return err;
-  std::memcpy(memory, bytes.data(), bytes.size());
-  static_cast<char*>(memory)[bytes.size()] = 0;
-  static_cast<char*>(memory)[bytes.size() + 1] = 0;
-  *block = static_cast<char*>(memory);
-  *byteLen = bytes.size();
+AIErr CopyText(ai::UnicodeString& dst, const ai::UnicodeString& src) {
+  if (&dst != &src) Assign(dst, TextOf(src));
   return kNoErr;
 }
 
-AIErr Length(const ai::UnicodeString& str, size_t* length) {
-  Held("AIUnicodeStringSuite.Length");
-  if (length == nullptr) return kBadParameterErr;
-  *length = TextOf(str).size();
-  return kNoErr;
+// pos and startOffset past the end compare as empty; num and count may run past it.
+ai::int32 CaseCompare(const ai::UnicodeString& str, ai::UnicodeString::size_type pos,
+                      ai::UnicodeString::size_type num, const ai::UnicodeString& str2,
+                      ai::UnicodeString::size_type startOffset, ai::UnicodeString::size_type count) {
+  const std::u32string a = TextOf(str), b = TextOf(str2);
+  std::u32string x = pos < a.size() ? a.substr(pos, num) : std::u32string();
+  std::u32string y = startOffset < b.size() ? b.substr(startOffset, count) : std::u32string();
+  for (auto& c : x) c = Fold(c);
+  for (auto& c : y) c = Fold(c);
+  return x == y ? 0 : (x < y ? -1 : 1);
 }
 
-AIErr SubStr(const ai::UnicodeString& str, size_t offset, size_t count, ai::UnicodeString& out) {
-  Held("AIUnicodeStringSuite.SubStr");
-  std::u32string text = TextOf(str);
+ai::UnicodeString::size_type Length(const ai::UnicodeString& str) { return TextOf(str).size(); }
+
+AIBool8 Empty(const ai::UnicodeString& str) { return TextOf(str).empty() ? 1 : 0; }
+
+AIErr SubStr(ai::UnicodeString& out, const ai::UnicodeString& str, ai::UnicodeString::size_type offset,
+             ai::UnicodeString::size_type count) {
+  const std::u32string text = TextOf(str);
   if (offset > text.size()) return kBadParameterErr;
   Assign(out, text.substr(offset, count));
   return kNoErr;
 }
 
-AIErr CaseCompare(const ai::UnicodeString& a, const ai::UnicodeString& b, ai::int32* result) {
-  Held("AIUnicodeStringSuite.CaseCompare");
-  if (result == nullptr) return kBadParameterErr;
-  std::u32string x = TextOf(a), y = TextOf(b);
-  for (auto& c : x) c = Fold(c);
-  for (auto& c : y) c = Fold(c);
-  *result = x == y ? 0 : (x < y ? -1 : 1);
+// The host fills the buffer in place with a block of the SP Blocks allocator, two
+// zero bytes past the text, which the buffer gives back; a block it held before is
+// given back first.
+AIErr GetAs(const ai::UnicodeString& str, AICharacterEncoding encoding, ai::AutoBuffer<char>& buffer,
+            ai::UnicodeString::size_type& byteLen) {
+  const std::string bytes = Encode(TextOf(str), encoding);
+  Memory& memory = Host::Current().memory();
+  if (buffer.fBuffer != nullptr) {
+    if (AIErr err = memory.Free(buffer.fBuffer)) return err;
+    buffer.fBuffer = nullptr;
+    buffer.fCapacity = 0;
+  }
+  void* block = nullptr;
+  if (AIErr err = memory.Allocate(bytes.size() + 2, &block)) return err;
+  std::memcpy(block, bytes.data(), bytes.size());
+  static_cast<char*>(block)[bytes.size()] = 0;
+  static_cast<char*>(block)[bytes.size() + 1] = 0;
+  buffer.fBuffer = static_cast<char*>(block);
+  buffer.fCapacity = bytes.size() + 2;
+  byteLen = bytes.size();
   return kNoErr;
 }
-
-const AIUnicodeStringSuite kStringSuite = {Initialize, InitializeUTF16, Copy,   Destroy,
-                                           GetAs,      Length,          SubStr, CaseCompare};
 
 }  // namespace
 
@@ -136,7 +140,12 @@ void AssignUtf8(ai::UnicodeString& str, const std::string& utf8) {
 int LiveStrings() { return gLiveStrings; }
 
 void PublishStringSuites(SuiteRegistry& registry) {
-  registry.Publish(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, &kStringSuite);
+  using S = AIUnicodeStringSuite;
+  registry.Publish(Lend<S>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion,
+                           Fails<&S::Initialize, Initialize>(), Fails<&S::InitializeUTF16, InitializeUTF16>(),
+                           Fails<&S::Destroy, Destroy>(), Fails<&S::Assign, CopyText>(), Fails<&S::Copy, CopyText>(),
+                           Answers<&S::CaseCompare, CaseCompare>(), Answers<&S::Length, Length>(),
+                           Answers<&S::Empty, Empty>(), Fails<&S::SubStr, SubStr>(), Fails<&S::GetAs, GetAs>()));
 }
 
 }  // namespace simhost

@@ -7,25 +7,47 @@
 #include "ATESuites.h"
 #include "documents/Documents.h"
 #include "core/Host.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
 
 namespace simhost {
 namespace {
 
 using ATE::ATEErr;
-using ATE::ATETextDOM::Int32;
-using ATE::ATETextDOM::Unicode;
+using ATETextDOM::Int32;
+using ATETextDOM::Unicode;
 
 Documents& Docs() { return Host::Current().documents(); }
 TextEngine& Engine() { return Docs().text(); }
 
-// The text engine reports its own codes; an injected host code that is none of
-// them reads as an unknown error.
-ATEErr AteFault(const char* point) {
-  AIErr err = Fault(point);
-  if (err == kNoErr) return ATE::kNoError;
-  return err > 0 && err <= ATE::kUnknownError ? static_cast<ATEErr>(err) : ATE::kUnknownError;
+// Reference counting returns nothing, so a count the plug-in gets wrong cannot be
+// answered with a status: the host, whose object would be gone, records it. A null
+// reference is no object and is let be, as the wrappers' destructors expect.
+void NotLive(const char* what, const void* ref) {
+  if (ref != nullptr) Host::Current().validator().Fail(std::string("the plug-in counted a reference to ") + what +
+                                                       " that is not live");
 }
+
+constexpr char kRange[] = "a text range";
+constexpr char kFeatures[] = "character features";
+constexpr char kFrame[] = "a text frame";
+
+// The text engine's own counted objects: found by reference, given back by it.
+template <auto Find, const char* kWhat>
+void AddRefTo(const void* ref) {
+  if (auto* object = (Engine().*Find)(ref)) {
+    ++object->refs;
+  } else {
+    NotLive(kWhat, ref);
+  }
+}
+
+template <auto Drop, const char* kWhat>
+void ReleaseOf(const void* ref) {
+  if (!(Engine().*Drop)(ref)) NotLive(kWhat, ref);
+}
+
+ATE::ATEBool8 IsNullRef(const void* ref) { return ref == nullptr ? 1 : 0; }
 
 Art* TextFrameOf(AIArtHandle handle) {
   Art* art = Docs().Find(handle);
@@ -39,7 +61,6 @@ Font* FontOf(const void* ref) {
 
 // Kinds other than 0 to 2 occur, so the value is stored as the 32-bit number it is.
 AIErr GetType(AIArtHandle textFrame, AITextFrameType* type) {
-  if (AIErr err = Fault("AITextFrameSuite.GetType")) return err;
   if (type == nullptr) return kBadParameterErr;
   Art* frame = TextFrameOf(textFrame);
   if (frame == nullptr) return kBadParameterErr;
@@ -49,7 +70,6 @@ AIErr GetType(AIArtHandle textFrame, AITextFrameType* type) {
 }
 
 AIErr GetATETextRange(AIArtHandle textFrame, TextRangeRef* textRange) {
-  if (AIErr err = Fault("AITextFrameSuite.GetATETextRange")) return err;
   if (textRange == nullptr) return kBadParameterErr;
   *textRange = nullptr;
   Art* frame = TextFrameOf(textFrame);
@@ -58,10 +78,7 @@ AIErr GetATETextRange(AIArtHandle textFrame, TextRangeRef* textRange) {
   return kNoErr;
 }
 
-const AITextFrameSuite kTextFrameTable = {GetType, GetATETextRange};
-
 AIErr FontKeyFromFont(FontRef font, AIFontKey* result) {
-  if (AIErr err = Fault("AIFontSuite.FontKeyFromFont")) return err;
   if (result == nullptr) return kBadParameterErr;
   *result = nullptr;
   Font* known = FontOf(font);
@@ -71,13 +88,12 @@ AIErr FontKeyFromFont(FontRef font, AIFontKey* result) {
 }
 
 AIErr GetFontInfo(AIFontKey key, AIFontStyle* result) {
-  if (AIErr err = Fault("AIFontSuite.GetFontInfo")) return err;
   if (result == nullptr) return kBadParameterErr;
   Font* font = FontOf(key);
   if (font == nullptr) return kBadParameterErr;
   std::memset(result, 0, sizeof(*result));
   result->fontKey = key;
-  result->format = kOpenTypeFormat;
+  result->format = kTrueTypeFormat;
   result->encoding = kStandardEncoding;
   result->script = kRomanAIScript;
   result->originalEncoding = true;
@@ -87,29 +103,13 @@ AIErr GetFontInfo(AIFontKey key, AIFontStyle* result) {
   return kNoErr;
 }
 
-const AIFontSuite kFontTable = {FontKeyFromFont, GetFontInfo};
-
 TextRangeObject* LiveRange(ATE::TextRangeRef ref, ATEErr* err) {
   TextRangeObject* range = Engine().FindRange(ref);
   *err = range == nullptr || range->frame == nullptr ? ATE::kBadParameter : ATE::kNoError;
   return *err == ATE::kNoError ? range : nullptr;
 }
 
-ATEErr RangeAddRef(ATE::TextRangeRef ref) {
-  if (ATEErr err = AteFault("TextRangeSuite.AddRef")) return err;
-  TextRangeObject* range = Engine().FindRange(ref);
-  if (range == nullptr) return ATE::kBadParameter;
-  ++range->refs;
-  return ATE::kNoError;
-}
-
-ATEErr RangeRelease(ATE::TextRangeRef ref) {
-  if (ATEErr err = AteFault("TextRangeSuite.Release")) return err;
-  return Engine().ReleaseRange(ref) ? ATE::kNoError : ATE::kBadParameter;
-}
-
 ATEErr GetStart(ATE::TextRangeRef ref, Int32* ret) {
-  if (ATEErr err = AteFault("TextRangeSuite.GetStart")) return err;
   if (ret == nullptr) return ATE::kNullPointer;
   ATEErr err;
   TextRangeObject* range = LiveRange(ref, &err);
@@ -118,7 +118,6 @@ ATEErr GetStart(ATE::TextRangeRef ref, Int32* ret) {
 }
 
 ATEErr GetSize(ATE::TextRangeRef ref, Int32* ret) {
-  if (ATEErr err = AteFault("TextRangeSuite.GetSize")) return err;
   if (ret == nullptr) return ATE::kNullPointer;
   ATEErr err;
   TextRangeObject* range = LiveRange(ref, &err);
@@ -127,7 +126,6 @@ ATEErr GetSize(ATE::TextRangeRef ref, Int32* ret) {
 }
 
 ATEErr SetRange(ATE::TextRangeRef ref, Int32 start, Int32 end) {
-  if (ATEErr err = AteFault("TextRangeSuite.SetRange")) return err;
   ATEErr err;
   TextRangeObject* range = LiveRange(ref, &err);
   if (range == nullptr) return err;
@@ -139,7 +137,6 @@ ATEErr SetRange(ATE::TextRangeRef ref, Int32 start, Int32 end) {
 
 // Copies at most maxLength units and adds no terminator.
 ATEErr GetContents(ATE::TextRangeRef ref, Unicode* text, Int32 maxLength, Int32* ret) {
-  if (ATEErr err = AteFault("TextRangeSuite.GetContents_AsUnicode")) return err;
   if (ret == nullptr || (text == nullptr && maxLength > 0)) return ATE::kNullPointer;
   if (maxLength < 0) return ATE::kBadParameter;
   ATEErr err;
@@ -163,7 +160,6 @@ Font* SharedFont(const TextRangeObject& range, FontAt fontAt) {
 }
 
 ATEErr GetUniqueLocalCharFeatures(ATE::TextRangeRef ref, ATE::CharFeaturesRef* ret) {
-  if (ATEErr err = AteFault("TextRangeSuite.GetUniqueLocalCharFeatures")) return err;
   if (ret == nullptr) return ATE::kNullPointer;
   ATEErr err;
   TextRangeObject* range = LiveRange(ref, &err);
@@ -175,7 +171,6 @@ ATEErr GetUniqueLocalCharFeatures(ATE::TextRangeRef ref, ATE::CharFeaturesRef* r
 }
 
 ATEErr GetUniqueCharFeatures(ATE::TextRangeRef ref, ATE::CharFeaturesRef* ret) {
-  if (ATEErr err = AteFault("TextRangeSuite.GetUniqueCharFeatures")) return err;
   if (ret == nullptr) return ATE::kNullPointer;
   ATEErr err;
   TextRangeObject* range = LiveRange(ref, &err);
@@ -186,70 +181,36 @@ ATEErr GetUniqueCharFeatures(ATE::TextRangeRef ref, ATE::CharFeaturesRef* ret) {
   return ATE::kNoError;
 }
 
-const ATE::TextRangeSuite kTextRangeTable = {RangeAddRef, RangeRelease, GetStart, GetSize, SetRange, GetContents,
-                                             GetUniqueLocalCharFeatures, GetUniqueCharFeatures};
-
-ATEErr FeaturesAddRef(ATE::CharFeaturesRef ref) {
-  if (ATEErr err = AteFault("CharFeaturesSuite.AddRef")) return err;
-  CharFeaturesObject* features = Engine().FindFeatures(ref);
-  if (features == nullptr) return ATE::kBadParameter;
-  ++features->refs;
-  return ATE::kNoError;
-}
-
-ATEErr FeaturesRelease(ATE::CharFeaturesRef ref) {
-  if (ATEErr err = AteFault("CharFeaturesSuite.Release")) return err;
-  return Engine().ReleaseFeatures(ref) ? ATE::kNoError : ATE::kBadParameter;
-}
-
 // The font comes with a reference of its own for the receiver.
-ATEErr GetFont(ATE::CharFeaturesRef ref, bool* isAssigned, ATE::FontRef* ret) {
-  if (ATEErr err = AteFault("CharFeaturesSuite.GetFont")) return err;
+ATEErr GetFont(ATE::CharFeaturesRef ref, ATE::ATEBool8* isAssigned, ATE::FontRef* ret) {
   if (ret == nullptr) return ATE::kNullPointer;
   CharFeaturesObject* features = Engine().FindFeatures(ref);
   if (features == nullptr) return ATE::kBadParameter;
   if (features->font != nullptr) ++features->font->textEngineRefs;
   *ret = reinterpret_cast<ATE::FontRef>(features->font);
-  if (isAssigned != nullptr) *isAssigned = features->font != nullptr;
+  if (isAssigned != nullptr) *isAssigned = features->font != nullptr ? 1 : 0;
   return ATE::kNoError;
 }
 
-const ATE::CharFeaturesSuite kCharFeaturesTable = {FeaturesAddRef, FeaturesRelease, GetFont};
+void FontAddRef(ATE::FontRef ref) {
+  if (Font* font = FontOf(ref)) {
+    ++font->textEngineRefs;
+  } else {
+    NotLive("a font", ref);
+  }
+}
 
-ATEErr FontAddRef(ATE::FontRef ref) {
-  if (ATEErr err = AteFault("FontSuite.AddRef")) return err;
+void FontRelease(ATE::FontRef ref) {
   Font* font = FontOf(ref);
-  if (font == nullptr) return ATE::kBadParameter;
-  ++font->textEngineRefs;
-  return ATE::kNoError;
-}
-
-ATEErr FontRelease(ATE::FontRef ref) {
-  if (ATEErr err = AteFault("FontSuite.Release")) return err;
-  Font* font = FontOf(ref);
-  if (font == nullptr || font->textEngineRefs <= 0) return ATE::kBadParameter;
-  --font->textEngineRefs;
-  return ATE::kNoError;
-}
-
-const ATE::FontSuite kAteFontTable = {FontAddRef, FontRelease};
-
-ATEErr FrameAddRef(ATE::TextFrameRef ref) {
-  if (ATEErr err = AteFault("TextFrameSuite.AddRef")) return err;
-  TextFrameObject* frame = Engine().FindFrame(ref);
-  if (frame == nullptr) return ATE::kBadParameter;
-  ++frame->refs;
-  return ATE::kNoError;
-}
-
-ATEErr FrameRelease(ATE::TextFrameRef ref) {
-  if (ATEErr err = AteFault("TextFrameSuite.Release")) return err;
-  return Engine().ReleaseFrame(ref) ? ATE::kNoError : ATE::kBadParameter;
+  if (font != nullptr && font->textEngineRefs > 0) {
+    --font->textEngineRefs;
+  } else {
+    NotLive("a font", ref);
+  }
 }
 
 // This host keeps no overflow text, so the range is the frame's whole text either way.
-ATEErr FrameGetTextRange(ATE::TextFrameRef ref, bool, ATE::TextRangeRef* ret) {
-  if (ATEErr err = AteFault("TextFrameSuite.GetTextRange")) return err;
+ATEErr FrameGetTextRange(ATE::TextFrameRef ref, ATE::ATEBool8, ATE::TextRangeRef* ret) {
   if (ret == nullptr) return ATE::kNullPointer;
   TextFrameObject* frame = Engine().FindFrame(ref);
   if (frame == nullptr || frame->frame == nullptr) return ATE::kBadParameter;
@@ -257,17 +218,36 @@ ATEErr FrameGetTextRange(ATE::TextFrameRef ref, bool, ATE::TextRangeRef* ret) {
   return ATE::kNoError;
 }
 
-const ATE::TextFrameSuite kAteTextFrameTable = {FrameAddRef, FrameRelease, FrameGetTextRange};
-
 }  // namespace
 
 void PublishTextSuites(SuiteRegistry& registry) {
-  registry.Publish(kAITextFrameSuite, kAITextFrameSuiteVersion, &kTextFrameTable);
-  registry.Publish(kAIFontSuite, kAIFontSuiteVersion, &kFontTable);
-  registry.Publish(kTextRangeSuite, kTextRangeSuiteVersion, &kTextRangeTable);
-  registry.Publish(kCharFeaturesSuite, kCharFeaturesSuiteVersion, &kCharFeaturesTable);
-  registry.Publish(kFontSuite, kFontSuiteVersion, &kAteFontTable);
-  registry.Publish(kTextFrameSuite, kTextFrameSuiteVersion, &kAteTextFrameTable);
+  registry.Publish(Lend<AITextFrameSuite>(kAITextFrameSuite, kAITextFrameSuiteVersion,
+                                          Fails<&AITextFrameSuite::GetType, GetType>(),
+                                          Fails<&AITextFrameSuite::GetATETextRange, GetATETextRange>()));
+  registry.Publish(Lend<AIFontSuite>(kAIFontSuite, kAIFontSuiteVersion, Fails<&AIFontSuite::GetFontInfo, GetFontInfo>(),
+                                     Fails<&AIFontSuite::FontKeyFromFont, FontKeyFromFont>()));
+  using R = ATE::TextRangeSuite;
+  registry.Publish(Lend<R>(kTextRangeSuite, kTextRangeSuiteVersion,
+                           Answers<&R::AddRef, AddRefTo<&TextEngine::FindRange, kRange>>(),
+                           Answers<&R::Release, ReleaseOf<&TextEngine::ReleaseRange, kRange>>(),
+                           Answers<&R::IsNull, IsNullRef>(),
+                           Fails<&R::GetStart, GetStart>(), Fails<&R::GetSize, GetSize>(),
+                           Fails<&R::GetUniqueCharFeatures, GetUniqueCharFeatures>(),
+                           Fails<&R::GetUniqueLocalCharFeatures, GetUniqueLocalCharFeatures>(),
+                           Fails<&R::SetRange, SetRange>(), Fails<&R::GetContents_AsUnicode, GetContents>()));
+  using C = ATE::CharFeaturesSuite;
+  registry.Publish(Lend<C>(kCharFeaturesSuite, kCharFeaturesSuiteVersion,
+                           Answers<&C::AddRef, AddRefTo<&TextEngine::FindFeatures, kFeatures>>(),
+                           Answers<&C::Release, ReleaseOf<&TextEngine::ReleaseFeatures, kFeatures>>(),
+                           Answers<&C::IsNull, IsNullRef>(), Fails<&C::GetFont, GetFont>()));
+  using F = ATE::FontSuite;
+  registry.Publish(Lend<F>(kFontSuite, kFontSuiteVersion, Answers<&F::AddRef, FontAddRef>(),
+                           Answers<&F::Release, FontRelease>(), Answers<&F::IsNull, IsNullRef>()));
+  using T = ATE::TextFrameSuite;
+  registry.Publish(Lend<T>(kTextFrameSuite, kTextFrameSuiteVersion,
+                           Answers<&T::AddRef, AddRefTo<&TextEngine::FindFrame, kFrame>>(),
+                           Answers<&T::Release, ReleaseOf<&TextEngine::ReleaseFrame, kFrame>>(),
+                           Fails<&T::GetTextRange, FrameGetTextRange>()));
 }
 
 }  // namespace simhost

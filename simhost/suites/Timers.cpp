@@ -1,14 +1,15 @@
 #include "suites/Timers.h"
 
 #include "core/Host.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
 
 namespace simhost {
 
-Timers::Timers() : hostTimer_{kHostTimerName, kTicksPerSecond, true, nullptr} {}
+Timers::Timers() : hostTimer_{kHostTimerName, kTicksPerSecond, nullptr} {}
 
 Timer* Timers::Add(const std::string& name, ai::int32 period, SPPluginRef plugin) {
-  timers_.push_back(std::make_unique<Timer>(Timer{name, period, true, plugin, 0, 0}));
+  timers_.push_back(std::make_unique<Timer>(Timer{name, period, plugin, 0, 0}));
   return timers_.back().get();
 }
 
@@ -25,7 +26,7 @@ Timer* Timers::FindByName(const std::string& name) const {
 }
 
 SPErr Timers::Tick(Timer* timer) {
-  if (timer == nullptr || !timer->active) return kNoErr;
+  if (timer == nullptr) return kNoErr;
   if (timer == &hostTimer_ && timers_.empty()) return kNoErr;
   Host& host = Host::Current();
   ++timer->ticks;
@@ -47,34 +48,15 @@ void Timers::TickRound() {
 namespace {
 
 AIErr AddTimer(SPPluginRef self, const char* name, ai::int32 period, AITimerHandle* timer) {
-  if (AIErr err = Fault("AITimerSuite.AddTimer")) return err;
   if (name == nullptr || timer == nullptr || period <= 0) return kBadParameterErr;
   *timer = HandleOf(Host::Current().timers().Add(name, period, self));
   return kNoErr;
 }
 
-AIErr SetTimerActive(AITimerHandle handle, AIBoolean active) {
-  Held("AITimerSuite.SetTimerActive");
-  Timer* timer = Host::Current().timers().Find(handle);
-  if (timer == nullptr) return kBadParameterErr;
-  timer->active = active != 0;
-  return kNoErr;
-}
-
-AIErr SetTimerPeriod(AITimerHandle handle, ai::int32 period) {
-  Held("AITimerSuite.SetTimerPeriod");
-  Timer* timer = Host::Current().timers().Find(handle);
-  if (timer == nullptr || period <= 0) return kBadParameterErr;
-  timer->period = period;
-  return kNoErr;
-}
-
-const AITimerSuite kTimerSuite = {AddTimer, SetTimerActive, SetTimerPeriod};
-
 }  // namespace
 
 void PublishTimerSuites(SuiteRegistry& registry) {
-  registry.Publish(kAITimerSuite, kAITimerSuiteVersion, &kTimerSuite);
+  registry.Publish(Lend<AITimerSuite>(kAITimerSuite, kAITimerSuiteVersion, Fails<&AITimerSuite::AddTimer, AddTimer>()));
 }
 
 }  // namespace simhost

@@ -21,7 +21,6 @@ constexpr const char kHostTimerName[] = "HOST_IDLE_TIMER";
 struct Timer {
   std::string name;
   ai::int32 period = 0;  // ticks of 1/60 second
-  bool active = true;
   SPPluginRef plugin = nullptr;  // null for the host's own timer
   int ticks = 0;                 // ticks sent
   int nestedTicks = 0;           // of them, sent while another call into the plug-in was under way
@@ -36,10 +35,10 @@ class Timers {
   // The timers plug-ins added, in the order they were added.
   const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
   Timer* hostTimer() { return &hostTimer_; }
-  // Sends "AI Timer"/"AI Go" for one timer (when active); the plug-in's status. The
+  // Sends "AI Timer"/"AI Go" for one timer; the plug-in's status. The
   // host's own timer reaches the plug-in only once it has added a timer.
   SPErr Tick(Timer* timer);
-  // Ticks every active timer a plug-in added once.
+  // Ticks every timer a plug-in added once.
   void TickAll();
   // One turn of the application's event loop: the host's own timer, then every
   // timer a plug-in added.

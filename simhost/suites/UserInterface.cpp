@@ -1,10 +1,11 @@
 #include "suites/UserInterface.h"
 
 #include "AIUser.h"
-#include "suites/FilePaths.h"
 #include "core/Host.h"
-#include "suites/Strings.h"
+#include "core/Lending.h"
 #include "core/SuiteRegistry.h"
+#include "suites/FilePaths.h"
+#include "suites/Strings.h"
 
 namespace simhost {
 
@@ -81,13 +82,9 @@ std::optional<std::string> UserInterface::ChooseFolder(const std::string& title)
 
 namespace {
 
-void MessageAlert(const ai::UnicodeString& msg) {
-  if (Fault("AIUserSuite.MessageAlert")) return;
-  Host::Current().ui().Show(DialogKind::Message, Utf8Of(msg));
-}
+void MessageAlert(const ai::UnicodeString& msg) { Host::Current().ui().Show(DialogKind::Message, Utf8Of(msg)); }
 
 AIAnswer YesNoAlert(const ai::UnicodeString& msg) {
-  if (Fault("AIUserSuite.YesNoAlert")) return kAIAnswer_Cancel;
   switch (Host::Current().ui().Ask(DialogKind::Question, Utf8Of(msg))) {
     case Answer::kYes: return kAIAnswer_Yes;
     case Answer::kNo: return kAIAnswer_No;
@@ -97,27 +94,25 @@ AIAnswer YesNoAlert(const ai::UnicodeString& msg) {
 }
 
 AIBoolean OKCancelAlert(const ai::UnicodeString& msg, AIBoolean, const char*) {
-  if (Fault("AIUserSuite.OKCancelAlert")) return false;
   return Host::Current().ui().AskYesNo(DialogKind::Confirm, Utf8Of(msg));
 }
 
-void ErrorAlert(const ai::UnicodeString& msg) {
-  if (Fault("AIUserSuite.ErrorAlert")) return;
-  Host::Current().ui().Show(DialogKind::Error, Utf8Of(msg));
-}
+void ErrorAlert(const ai::UnicodeString& msg) { Host::Current().ui().Show(DialogKind::Error, Utf8Of(msg)); }
 
 AIErr GetDirectoryDialog(const ai::UnicodeString& title, ai::FilePath& ioFilePath) {
-  if (AIErr err = Fault("AIUserSuite.GetDirectoryDialog")) return err;
   std::optional<std::string> folder = Host::Current().ui().ChooseFolder(Utf8Of(title));
   if (!folder) return kCanceledErr;
   AssignPath(ioFilePath, *folder);
   return kNoErr;
 }
 
-const AIUserSuite kUserSuite = {MessageAlert, YesNoAlert, OKCancelAlert, ErrorAlert, GetDirectoryDialog};
-
 }  // namespace
 
-void PublishUserSuites(SuiteRegistry& registry) { registry.Publish(kAIUserSuite, kAIUserSuiteVersion, &kUserSuite); }
+void PublishUserSuites(SuiteRegistry& registry) {
+  using S = AIUserSuite;
+  registry.Publish(Lend<S>(kAIUserSuite, kAIUserSuiteVersion, Fails<&S::GetDirectoryDialog, GetDirectoryDialog>(),
+                           Answers<&S::OKCancelAlert, OKCancelAlert>(), Answers<&S::YesNoAlert, YesNoAlert>(),
+                           Answers<&S::ErrorAlert, ErrorAlert>(), Answers<&S::MessageAlert, MessageAlert>()));
+}
 
 }  // namespace simhost

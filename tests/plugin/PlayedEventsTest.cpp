@@ -14,6 +14,7 @@
 #include "documents/ArtTree.h"
 #include "shellMain/PluginGlobals.h"
 #include "suites/Actions.h"
+#include "suites/Actions.h"
 
 using nlohmann::json;
 using namespace testing_support;
@@ -39,7 +40,7 @@ std::string Shape(const ActionParamValue::Entry& e) {
   if (e.type == actionTypeReal) value = Real(e.real);
   if (e.type == actionTypeUnitReal) value = Real(e.real) + " " + FourChars(e.unit);
   if (e.type == actionTypeBoolean) value = e.boolean ? "true" : "false";
-  if (e.type == actionTypeString || e.type == actionTypeUStr) value = e.text;
+  if (e.type == actionTypeString || e.type == simhost::kUnicodeStringParamType) value = e.text;
   return FourChars(e.key) + " " + FourChars(e.type) + "=" + value;
 }
 

@@ -24,7 +24,7 @@ ActionParamValue::Entry EntryOf(const char (&key)[5], ActionParamTypeID type) {
 }  // namespace
 
 Block& Block::UString(const char (&key)[5], const std::string& text) {
-  auto entry = EntryOf(key, actionTypeUStr);
+  auto entry = EntryOf(key, simhost::kUnicodeStringParamType);
   entry.text = text;
   value.entries.push_back(entry);
   return *this;

@@ -5,9 +5,11 @@
 #include "AIDocument.h"
 #include "AIDocumentList.h"
 #include "AIDocumentView.h"
+#include "AIUnicodeString.h"
 #include "AINotifier.h"
 #include "documents/DocumentFile.h"
 #include "DocumentFixture.h"
+#include "suites/Strings.h"
 #include "suites/UserInterface.h"
 
 namespace documents_test {
@@ -114,16 +116,32 @@ TEST_F(DocumentListTest, ModifiedFlagAndFileOfTheCurrentDocument) {
   document->SetDocumentModified(true);
   document->GetDocumentModified(&modified);
   EXPECT_TRUE(modified);
-  EXPECT_FALSE(document->IsCloudDocument());
+  EXPECT_FALSE(document->IsCloudAIDocument());
   int before = docs().redraws;
   EXPECT_EQ(document->RedrawDocument(), kNoErr);
   EXPECT_EQ(document->SyncDocument(), kNoErr);
   EXPECT_EQ(docs().redraws, before + 1);
   EXPECT_EQ(docs().syncs, 1);
-  host().faults().Inject("AIDocumentSuite.IsCloudDocument", kCantHappenErr);
-  docs().current()->cloudName = "x.aic";
-  EXPECT_FALSE(document->IsCloudDocument()) << "a failing query answers no";
-  EXPECT_TRUE(document->IsCloudDocument());
+  // The name the document goes by: its title, then its file's name, then its cloud name.
+  // The string is the host's alone here: this test links no wrapper to destroy it.
+  alignas(ai::UnicodeString) unsigned char storage[sizeof(ai::UnicodeString)] = {};
+  ai::UnicodeString& name = *reinterpret_cast<ai::UnicodeString*>(storage);
+  EXPECT_EQ(document->GetDocumentFileName(name), kNoErr);
+  EXPECT_EQ(simhost::Utf8Of(name), docs().current()->title);
+  docs().current()->path = PathIn("sub/flyer.ai");
+  EXPECT_EQ(document->GetDocumentFileName(name), kNoErr);
+  EXPECT_EQ(simhost::Utf8Of(name), "flyer.ai");
+  docs().current()->path.clear();
+  docs().current()->cloudName = "work/x.aic";
+  EXPECT_TRUE(document->IsCloudAIDocument());
+  EXPECT_EQ(document->GetDocumentFileName(name), kNoErr);
+  EXPECT_EQ(simhost::Utf8Of(name), "work/x.aic");
+  simhost::Assign(name, U"");
+  ASSERT_EQ(docs().Close(docs().current()), kNoErr);
+  EXPECT_FALSE(document->IsCloudAIDocument());
+  EXPECT_EQ(document->GetDocumentFileName(name), kNoDocumentErr);
+  EXPECT_EQ(simhost::Utf8Of(name), "") << "nothing written without a document";
+  AcquireSuite<AIUnicodeStringSuite>(host(), kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion)->Destroy(name);
 }
 
 TEST_F(DocumentListTest, ViewsOfTheCurrentDocument) {
@@ -176,7 +194,7 @@ TEST_F(DocumentListTest, CloudDocumentsLiveInTheCloudFolder) {
   EXPECT_TRUE(doc->IsCloud());
   EXPECT_EQ(doc->cloudName, "poster.aic");
   EXPECT_TRUE(doc->path.empty());
-  EXPECT_TRUE(document->IsCloudDocument());
+  EXPECT_TRUE(document->IsCloudAIDocument());
   EXPECT_FALSE(doc->modified);
   EXPECT_EQ(docs().savedFiles().back(), PathIn("cloud/poster.aic"));
 

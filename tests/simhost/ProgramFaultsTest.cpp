@@ -1,5 +1,6 @@
-// The program's fault injection: points and suites that do not exist are refused,
-// a rule can aim at one call, and the catalogue and the points can be listed.
+// The program's fault injection: points and suites that do not exist, and members
+// that cannot fail, are refused, a rule can aim at one call, and the catalogue and
+// the points can be listed.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -33,6 +34,12 @@ TEST(ProgramFaults, RefusesWhatWouldInjectNothingAndNamesTheNearest) {
       {{"--fail", "play:KESTRUNE_SAVEA", "menus"}, "no fault point \"play:KESTRUNE_SAVEA\"", "play:KESTRUNE_SAVEAS"},
       {{"--fail", "AIMenuSuite.AddMenuItem@0", "menus"}, "must be a whole number from 1", ""},
       {{"--fail", "AIMenuSuite.AddMenuItem@x=STOP", "menus"}, "must be a whole number from 1", ""},
+      // The real host's member gives no status to fail with: refused, not taken for a typo.
+      {{"--fail", "AIUserSuite.MessageAlert", "menus"},
+       "--fail: AIUserSuite.MessageAlert cannot fail: the host's MessageAlert returns nothing, not a status\n", ""},
+      {{"--fail", "AIFilePathSuite.Exists@2=STOP", "menus"},
+       "AIFilePathSuite.Exists cannot fail: the host's Exists returns a value, not a status\n", ""},
+      {{"--fail", "AIActionManagerSuite.PlayActionEvent", "menus"}, "fails at points of its own: play:EVENT", ""},
   };
   for (const auto& c : cases) {
     const auto run = RunProgram(kProgram, c.args);

@@ -4,10 +4,12 @@
 //   released  the Timer suite is called after it was released
 //   unheld    the Timer suite is called with a table kept from an earlier call
 //   keep      the Menu suite is still held when the call returns
-//   unfaulted one function of each suite that has no fault point is called after
-//             its suite was released
+//   unfaulted one function of each suite that cannot fail, or has no fault point,
+//             is called after its suite was released
 //   unimplemented  a function of two suites the host lends without implementing them
 //             is called while held, then after release
+//   trap      a member the host leaves unimplemented in a suite it implements is
+//             called while held (the call's status is start-up's)
 //   options   menu items and groups are added with options the host knows, then
 //             with one it does not (the call's status is start-up's)
 //   alerts    a timer is added, and every tick of it shows an alert without any
@@ -23,7 +25,6 @@
 #include "AIContext.h"
 #include "AIFilePath.h"
 #include "AIMenu.h"
-#include "AINotifier.h"
 #include "AIRealMath.h"
 #include "AIRuntime.h"
 #include "AITimer.h"
@@ -68,12 +69,6 @@ void CallUnfaultedFunctions(SPBasicSuite* basic) {
                                     [](const AIRealMathSuite& s) { s.AIRealRectSet(nullptr, 0, 0, 0, 0); });
   CallAfterRelease<SPBlocksSuite>(basic, kSPBlocksSuite, kSPBlocksSuiteVersion,
                                   [](const SPBlocksSuite& s) { s.FreeBlock(nullptr); });
-  CallAfterRelease<AIMenuSuite>(basic, kAIMenuSuite, kAIMenuSuiteVersion,
-                                [](const AIMenuSuite& s) { s.IsItemEnabled(nullptr, nullptr); });
-  CallAfterRelease<AITimerSuite>(basic, kAITimerSuite, kAITimerSuiteVersion,
-                                 [](const AITimerSuite& s) { s.SetTimerActive(nullptr, false); });
-  CallAfterRelease<AINotifierSuite>(basic, kAINotifierSuite, kAINotifierSuiteVersion,
-                                    [](const AINotifierSuite& s) { s.SetNotifierActive(nullptr, false); });
   CallAfterRelease<AIActionManagerSuite>(basic, kAIActionManagerSuite, kAIActionManagerSuiteVersion,
                                          [](const AIActionManagerSuite& s) {
                                            s.AIActionSetInteger(nullptr, 0, 1);
@@ -81,10 +76,10 @@ void CallUnfaultedFunctions(SPBasicSuite* basic) {
                                          });
   CallAfterRelease<AIUnicodeStringSuite>(basic, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion,
                                          [](const AIUnicodeStringSuite& s) {
-                                           s.Length(Blank<ai::UnicodeString>(), nullptr);
+                                           s.Length(Blank<ai::UnicodeString>());
                                          });
   CallAfterRelease<AIFilePathSuite>(basic, kAIFilePathSuite, kAIFilePathSuiteVersion,
-                                    [](const AIFilePathSuite& s) { s.IsEmpty(Blank<ai::FilePath>(), nullptr); });
+                                    [](const AIFilePathSuite& s) { s.IsEmpty(Blank<ai::FilePath>()); });
 }
 
 // The first function of a suite the host lends unimplemented, while held and after release.
@@ -180,6 +175,10 @@ SPErr Misbehave(SPMessageData* header) {
   if (Mode("unimplemented")) {
     CallUnimplementedFunctions(basic);
     return kSPNoError;
+  }
+  if (Mode("trap")) {
+    return WithSuite<AIUserSuite>(basic, kAIUserSuite, kAIUserSuiteVersion,
+                                  [](const AIUserSuite& user) { return user.AppIdle(); });
   }
   if (Mode("options")) return AddMenusWithOptions(header);
   if (Mode("alerts")) return AddTimer(header);

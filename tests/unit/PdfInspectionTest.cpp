@@ -365,7 +365,8 @@ void RecordRectSet(AIRealRect* rect, AIReal left, AIReal top, AIReal right, AIRe
 }
 
 TEST_F(PdfInspectionTest, RectanglesAreSetThroughTheRealMathSuiteAndStillWithoutIt) {
-  const AIRealMathSuite recording = {RecordRectSet};
+  AIRealMathSuite recording{};
+  recording.AIRealRectSet = RecordRectSet;
   const AIRealMathSuite* lent = sRealMath;
   sRealMath = &recording;
   gRectSets.clear();

@@ -152,12 +152,12 @@ TEST_F(UpdatedFileNameTest, AFieldWithoutTerminatorIsRefusedUntouched) {
 }
 
 TEST_F(UpdatedFileNameTest, ACandidateTheHostCannotAnswerForCountsAsTaken) {
-  plugin.host().faults().Inject("AIFilePathSuite.Exists", kCantHappenErr, 1);
+  plugin.host().faults().Inject("AIFilePathSuite.Set", kCantHappenErr, 1);
   auto once = Create(In("flyer.ai"));
   EXPECT_EQ(once.first, 1);
   EXPECT_EQ(once.second, In("flyer[CP_updated_Ai28.1.0](1).ai"));
 
-  plugin.host().faults().Inject("AIFilePathSuite.Exists", kCantHappenErr, 1, true);
+  plugin.host().faults().Inject("AIFilePathSuite.Set", kCantHappenErr, 1, true);
   auto always = Create(In("flyer.ai"));
   EXPECT_EQ(always.first, 0);
   EXPECT_EQ(always.second, In("flyer"));
