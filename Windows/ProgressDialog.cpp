@@ -115,6 +115,9 @@ ai::int16 ProgressWindow::IsAborted() { return gState.dialog != nullptr ? gState
 
 bool ProgressWindow::IsOpen() { return gState.dialog != nullptr; }
 
+// The dialog is topmost: a document window the host brings forward stays behind it.
+void ProgressWindow::BringToFront() {}
+
 // The timer first, then the dialog: neither may outlive the code they call into.
 void ProgressWindow::Close() {
   StopMessagePump();
