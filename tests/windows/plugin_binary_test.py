@@ -1,12 +1,17 @@
-"""Reads Kestrune.aip back: its export table, the DLLs it imports, the plug-in
-property list resource and the progress dialog template, byte for byte."""
+"""Reads Kestrune.aip back: its export table, what it imports and runs on every
+thread, the plug-in property list resource and the progress dialog template, byte
+for byte.
+
+usage: plugin_binary_test.py KESTRUNE.AIP NM"""
 import struct
+import subprocess
 import sys
 import unittest
 
 import pefile
 
 PLUGIN = None
+NM = None
 
 RT_DIALOG = 5
 JAPANESE = 0x0411
@@ -17,6 +22,17 @@ PIPL = bytes.fromhex(
     " 41444245 77783836 00000000 00000000"
     " 41444245 6b696e64 00000000 00000004 53504541"
     " 41444245 70696e6d 00000000 0000000c 4b657374 72756e65 00000000")
+
+
+def symbols(path):
+    """{address: name} of the functions in a file's symbol table."""
+    listing = subprocess.run([NM, path], capture_output=True, text=True, check=True).stdout
+    found = {}
+    for line in listing.splitlines():
+        fields = line.split()
+        if len(fields) == 3 and fields[1] in "Tt":
+            found[int(fields[0], 16)] = fields[2]
+    return found
 
 
 def resources(pe):
@@ -103,6 +119,25 @@ class PluginBinaryTest(unittest.TestCase):
         imported = sorted(entry.dll.decode().upper() for entry in self.pe.DIRECTORY_ENTRY_IMPORT)
         self.assertTrue(set(imported) <= {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "MSVCRT.DLL"}, imported)
 
+    def test_adds_nothing_process_wide(self):
+        # A thread library linked in would install an exception handler for the whole
+        # host process and stop or resume the host's threads.
+        functions = {imported.name.decode() for entry in self.pe.DIRECTORY_ENTRY_IMPORT
+                     for imported in entry.imports if imported.name}
+        for name in ["AddVectoredExceptionHandler", "AddVectoredContinueHandler", "SetUnhandledExceptionFilter",
+                     "SuspendThread", "ResumeThread", "CreateThread", "SetThreadContext"]:
+            self.assertNotIn(name, functions)
+        # What runs on every thread the host starts or ends: the C runtime's own pair
+        # and nothing else.
+        tls = self.pe.DIRECTORY_ENTRY_TLS.struct
+        table = tls.AddressOfCallBacks - self.pe.OPTIONAL_HEADER.ImageBase
+        callbacks = []
+        while self.pe.get_qword_at_rva(table + 8 * len(callbacks)):
+            callbacks.append(self.pe.get_qword_at_rva(table + 8 * len(callbacks)))
+        names = symbols(PLUGIN)
+        self.assertEqual(sorted(names.get(address, hex(address)) for address in callbacks),
+                         ["__dyn_tls_dtor", "__dyn_tls_init"])
+
     def test_property_list_is_exactly_the_hosts_format(self):
         self.assertEqual(len(PIPL), 96)
         self.assertIn(("PIPL", "PLUGIN", JAPANESE), self.resources)
@@ -137,4 +172,5 @@ class PluginBinaryTest(unittest.TestCase):
 
 if __name__ == "__main__":
     PLUGIN = sys.argv.pop(1)
+    NM = sys.argv.pop(1)
     unittest.main()
