@@ -4,12 +4,15 @@ ROOT ?= $(CURDIR)
 OUT ?= $(ROOT)/build-macos
 SDK ?= $(OUT)/darwin-sdk/package
 LLVM ?= 14
+# The linker: lld 14 concatenates the Objective-C image-info record of every object
+# (three of them, 24 bytes) where Apple's linker writes one; lld 16 writes one.
+LLD ?= 16
 ARCHS := arm64 x86_64
 BUNDLE := $(OUT)/Kestrune.aip
 
 CC := clang-$(LLVM)
 CXX := clang++-$(LLVM)
-LD := ld64.lld-$(LLVM)
+LD := ld64.lld-$(LLD)
 LIPO := llvm-lipo-$(LLVM)
 NM := llvm-nm-$(LLVM)
 LAUNCHER := $(shell command -v ccache 2>/dev/null)

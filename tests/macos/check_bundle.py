@@ -126,6 +126,12 @@ def check_slice(arch):
           and len(personalities) == 2,
           "%s: the unwind table names the C++ and Objective-C personalities" % arch, str(personalities))
 
+    # One image-info record (version, flags), as Apple's linker writes it, not one per
+    # object file.
+    sections = re.findall(r"^\s*\d+ (\S+)\s+([0-9a-f]{8})\s", objdump(arch, "--section-headers"), re.M)
+    sizes = [int(size, 16) for name, size in sections if name == "__objc_imageinfo"]
+    check(sizes == [8], "%s: one 8-byte Objective-C image-info record" % arch, str(sizes))
+
     meta = objdump(arch, "--objc-meta-data")
     classes = re.findall(r"^\S+ 0x\S+ _OBJC_CLASS_\$_(\S+)$", meta.split("Contents of (__DATA")[1], re.M) \
         if "__objc_classlist" in meta else []
