@@ -182,10 +182,11 @@ TEST_F(ProgressDialogTest, CapturedBarIsBlackFramedWhiteAtZeroAndHalfDoneAtFifty
   ChooseBulk();
   HWND dialog = ProgressDialog();
   ASSERT_NE(dialog, nullptr);
-  RECT frame, bar;
-  GetWindowRect(dialog, &frame);
+  // The capture is the dialog's face: its client area, at the size it has on screen.
+  RECT face, bar;
+  GetClientRect(dialog, &face);
   GetWindowRect(GetDlgItem(dialog, 4), &bar);
-  OffsetRect(&bar, -frame.left, -frame.top);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bar), 2);
   Tick();  // the first file: 0 percent, as already shown
   Tick();  // saved
   Tick();  // the second file: 50 percent
@@ -199,8 +200,14 @@ TEST_F(ProgressDialogTest, CapturedBarIsBlackFramedWhiteAtZeroAndHalfDoneAtFifty
   Bitmap zero, fifty;
   ASSERT_TRUE(ReadBmp(shots[0], &zero));
   ASSERT_TRUE(ReadBmp(shots[1], &fifty));
-  ASSERT_EQ(zero.width, frame.right - frame.left);
+  ASSERT_EQ(zero.width, face.right);
+  ASSERT_EQ(zero.height, face.bottom);
   for (const Bitmap* shot : {&zero, &fifty}) {
+    // Drawn to every edge: no band of the bitmap is left unpainted.
+    const COLORREF background = shot->At(0, 0);
+    EXPECT_NE(background, kBlack);
+    for (int x = 0; x < shot->width; ++x) EXPECT_EQ(shot->At(x, shot->height - 1), background) << x;
+    for (int y = 0; y < shot->height; ++y) EXPECT_EQ(shot->At(shot->width - 1, y), background) << y;
     EXPECT_EQ(shot->At(bar.left, middle), kBlack);
     EXPECT_EQ(shot->At(bar.right - 1, middle), kBlack);
     EXPECT_EQ(shot->At((bar.left + bar.right) / 2, bar.top), kBlack);
