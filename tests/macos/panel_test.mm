@@ -73,6 +73,18 @@ bool ClickThroughXServer(NSView* view) {
   return system(command) == 0;
 }
 
+// What a shell command prints first, without its line end.
+std::string FirstLineOf(const char* command) {
+  std::string line;
+  if (FILE* out = popen(command, "r")) {
+    char text[256];
+    if (fgets(text, sizeof(text), out) != NULL) line = text;
+    pclose(out);
+  }
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  return line;
+}
+
 // The title of the top window at the middle of a view, as the X server stacks them.
 // The pointer goes back to a corner: a later --sync move to where it stands would wait
 // for ever.
@@ -86,27 +98,11 @@ std::string TopWindowTitleAt(NSView* view) {
            "xdotool mousemove %d %d sleep 0.2 getmouselocation --shell | sed -n 's/^WINDOW=//p' | "
            "xargs xdotool getwindowname; xdotool mousemove 0 0",
            x, y);
-  std::string title;
-  if (FILE* out = popen(command, "r")) {
-    char line[256];
-    if (fgets(line, sizeof(line), out) != NULL) title = line;
-    pclose(out);
-  }
-  while (!title.empty() && (title.back() == '\n' || title.back() == '\r')) title.pop_back();
-  return title;
+  return FirstLineOf(command);
 }
 
 // The title of the window that has the X server's keyboard focus.
-std::string FocusedWindowTitle() {
-  std::string title;
-  if (FILE* out = popen("xdotool getwindowfocus getwindowname", "r")) {
-    char line[256];
-    if (fgets(line, sizeof(line), out) != NULL) title = line;
-    pclose(out);
-  }
-  while (!title.empty() && (title.back() == '\n' || title.back() == '\r')) title.pop_back();
-  return title;
-}
+std::string FocusedWindowTitle() { return FirstLineOf("xdotool getwindowfocus getwindowname"); }
 
 void UncaughtException(NSException* exception) {
   printf("not ok - uncaught exception %s: %s\n", [[exception name] UTF8String], [[exception reason] UTF8String]);
