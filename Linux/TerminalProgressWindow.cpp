@@ -108,6 +108,9 @@ ai::int16 ProgressWindow::IsAborted() {
 
 bool ProgressWindow::IsOpen() { return gWindow.open; }
 
+// The terminal has no windows to order.
+void ProgressWindow::BringToFront() {}
+
 // Gives Ctrl-C back to whoever had it: no handler may point into the plug-in once
 // the window is gone, for the host may unload the code.
 void ProgressWindow::Close() {

@@ -82,6 +82,17 @@ ai::int16 ProgressWindow::IsAborted() {
 
 bool ProgressWindow::IsOpen() { return g_progress_panel != nil; }
 
+// A document the host opens or brings forward during a run takes the front and the
+// keyboard; the panel takes them back, so Abort stays within reach.
+void ProgressWindow::BringToFront() {
+  if (g_progress_panel == nil) return;
+  AutoreleasePool pool;
+  @try {
+    [[g_progress_panel window] makeKeyAndOrderFront:nil];
+  } @catch (id exception) {
+  }
+}
+
 // Also run at shut-down, so that no window of the plug-in outlives its code.
 void ProgressWindow::Close() {
   if (g_progress_panel == nil) return;

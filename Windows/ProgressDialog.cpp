@@ -55,22 +55,29 @@ void Initialise(HWND dialog) {
   ShowWindow(GetDlgItem(dialog, KSR_IDC_ABORT), gState.abortAllowed ? SW_SHOW : SW_HIDE);
 }
 
+// Runs inside whatever loop dispatches the dialog's messages, under Windows' own
+// frames: nothing may be thrown out of it. A message whose handling failed counts as
+// not handled.
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      gState.dialog = dialog;
-      Initialise(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == KSR_IDC_ABORT) AbortRequestedByUser();
-      return FALSE;
-    case WM_DRAWITEM: {
-      const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item != nullptr && item->CtlID == KSR_IDC_BAR) progress_bar::Draw(item->hDC, item->rcItem, gState.percent);
-      return TRUE;
+  try {
+    switch (message) {
+      case WM_INITDIALOG:
+        gState.dialog = dialog;
+        Initialise(dialog);
+        return TRUE;
+      case WM_COMMAND:
+        if (LOWORD(wParam) == KSR_IDC_ABORT) AbortRequestedByUser();
+        return FALSE;
+      case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item != nullptr && item->CtlID == KSR_IDC_BAR) progress_bar::Draw(item->hDC, item->rcItem, gState.percent);
+        return TRUE;
+      }
+      default:
+        return FALSE;
     }
-    default:
-      return FALSE;
+  } catch (...) {
+    return FALSE;
   }
 }
 
@@ -114,6 +121,9 @@ void ProgressWindow::SetProgressMessage(const char* text) {
 ai::int16 ProgressWindow::IsAborted() { return gState.dialog != nullptr ? gState.aborted : 0; }
 
 bool ProgressWindow::IsOpen() { return gState.dialog != nullptr; }
+
+// The dialog is topmost: a document window the host brings forward stays behind it.
+void ProgressWindow::BringToFront() {}
 
 // The timer first, then the dialog: neither may outlive the code they call into.
 void ProgressWindow::Close() {

@@ -20,6 +20,11 @@ ProgressDialogState& TheProgressDialog();
 // abort is allowed; the button is disabled either way, so it cannot be pressed twice.
 void AbortRequestedByUser();
 
+// Whether an Escape press that goes to receiver aborts the run: abort allowed, the
+// key meant for the host's main window (not a text field in it) or the dialog, and no
+// modal dialog up.
+bool EscapeAbortsTheRun(HWND receiver);
+
 // The 50 ms thread timer that keeps messages flowing during a bulk update, and the
 // watch on Escape. Started with the dialog, stopped before it is destroyed; Stop is
 // safe to call at any time.

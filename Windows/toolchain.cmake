@@ -1,6 +1,7 @@
-# Cross-builds the Windows deliverables with Debian's mingw-w64 (posix thread model).
-# Everything links -static, so the binaries import only system DLLs; ctest runs the
-# test programs through Wine.
+# Cross-builds the Windows deliverables with Debian's mingw-w64: the simulated host and
+# the tests with the posix thread model (GoogleTest needs its std::mutex), the
+# plug-in with the win32 one (Windows/CMakeLists.txt). Everything links -static, so
+# the binaries import only system DLLs; ctest runs the test programs through Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

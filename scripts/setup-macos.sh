@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 sdk_dir="${1:-$root/build-macos/darwin-sdk}"
 
-packages=(clang-14 lld-14 llvm-14 libc++-14-dev libc++abi-14-dev
+packages=(clang-14 lld-14 lld-16 llvm-14 libc++-14-dev libc++abi-14-dev
           gnustep-devel libgnustep-gui-dev gnustep-base-runtime gnustep-gui-runtime gobjc gobjc++
           xvfb xdotool fonts-ipafont-gothic python3 openssl make)
 command -v npm >/dev/null 2>&1 || packages+=(npm)

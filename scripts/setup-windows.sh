@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Prepares the Windows cross build: the Debian packages (mingw-w64, Wine and the test
-# tools), GoogleTest and nlohmann-json for the cross compiler, and a Wine prefix of
-# the build's own. Every step is skipped when already done, so it can run before
+# Prepares the Windows cross build: the Debian packages (mingw-w64 in both thread
+# models, Wine and the test tools), GoogleTest and nlohmann-json for the cross
+# compiler, and a Wine prefix of the build's own. Every step is skipped when already done, so it can run before
 # every build. Usage: setup-windows.sh [BUILD_DIR]   (default build-windows/)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -11,7 +11,7 @@ build_dir="$(cd "$build_dir" && pwd)"
 deps="$build_dir/_deps"
 prefix="$deps/prefix"
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 xvfb imagemagick xdotool python3 python3-pefile
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 wine wine64 xvfb imagemagick xdotool python3 python3-pefile
           googletest nlohmann-json3-dev fonts-ipafont-gothic)
 bash "$(dirname "$0")/install-packages.sh" "${packages[@]}"
 

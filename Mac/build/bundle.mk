@@ -4,14 +4,21 @@ ROOT ?= $(CURDIR)
 OUT ?= $(ROOT)/build-macos
 SDK ?= $(OUT)/darwin-sdk/package
 LLVM ?= 14
+# The linker: lld 14 concatenates the Objective-C image-info record of every object
+# (three of them, 24 bytes) where Apple's linker writes one; lld 16 writes one.
+LLD ?= 16
 ARCHS := arm64 x86_64
 BUNDLE := $(OUT)/Kestrune.aip
+# The symbols and debugging information of the shipped, stripped executable.
+DSYM := $(OUT)/Kestrune.aip.dSYM
 
 CC := clang-$(LLVM)
 CXX := clang++-$(LLVM)
-LD := ld64.lld-$(LLVM)
+LD := ld64.lld-$(LLD)
 LIPO := llvm-lipo-$(LLVM)
 NM := llvm-nm-$(LLVM)
+STRIP := llvm-strip-$(LLVM)
+DSYMUTIL := dsymutil-$(LLVM)
 LAUNCHER := $(shell command -v ccache 2>/dev/null)
 
 DARWIN_INCLUDE = $(SDK)/lib/libc/include
@@ -20,7 +27,7 @@ darwin_includes = -nostdlibinc -isystem $(DARWIN_INCLUDE)/$(1)-macos.11-none \
   -isystem $(DARWIN_INCLUDE)/any-macos.11-any -isystem $(DARWIN_INCLUDE)/any-macos-any
 header_arch = $(if $(filter arm64,$(1)),aarch64,x86_64)
 
-COMMON_FLAGS := -mmacosx-version-min=12.0 -O2 -g0 -fvisibility=hidden -fPIC -Wall -Wextra \
+COMMON_FLAGS := -mmacosx-version-min=12.0 -O2 -g -fvisibility=hidden -fPIC -Wall -Wextra \
   -I$(ROOT)/SOURCE -I$(ROOT)/host -I$(ROOT)/Mac -MMD -MP \
   '-DKSR_EXPORT=__attribute__((visibility("default")))'
 CXX_FLAGS := -std=c++17 -fvisibility-inlines-hidden -nostdinc++ -isystem /usr/lib/llvm-$(LLVM)/include/c++/v1
@@ -46,16 +53,17 @@ BUNDLE_FILES := $(BUNDLE)/Contents/Info.plist $(BUNDLE)/Contents/PkgInfo \
   $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc $(RESOURCES)/Kestrune_ProgressPanel.nib
 
 .PHONY: all
-all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES)
+all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES) $(DSYM)/Contents/Info.plist
 
+# Objects are built again when this file changes, since their flags live here.
 define arch_rules
-$(OUT)/obj/$(1)/%.cpp.o: $(ROOT)/%.cpp
+$(OUT)/obj/$(1)/%.cpp.o: $(ROOT)/%.cpp $(ROOT)/Mac/build/bundle.mk
 	@mkdir -p $$(@D)
 	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 $(COMMON_FLAGS) $(CXX_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
-$(OUT)/obj/$(1)/%.mm.o: $(ROOT)/%.mm
+$(OUT)/obj/$(1)/%.mm.o: $(ROOT)/%.mm $(ROOT)/Mac/build/bundle.mk
 	@mkdir -p $$(@D)
 	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 -x objective-c++ $(COMMON_FLAGS) $(CXX_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
-$(OUT)/obj/$(1)/%.m.o: $(ROOT)/%.m
+$(OUT)/obj/$(1)/%.m.o: $(ROOT)/%.m $(ROOT)/Mac/build/bundle.mk
 	@mkdir -p $$(@D)
 	$(LAUNCHER) $(CC) -target $(1)-apple-macos12 -x objective-c -std=gnu11 $(COMMON_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
 
@@ -65,11 +73,19 @@ $(OUT)/obj/$(1).undefined: $$(OBJECTS_$(1))
 $(OUT)/obj/$(1).defined: $$(OBJECTS_$(1))
 	$(NM) -j --defined-only $$^ >$$@
 
-# The linker signs each slice ad hoc (Apple silicon runs no unsigned code), as the
-# last step: nothing may touch the file afterwards, lipo only places the slices.
+# The linker signs each slice ad hoc (Apple silicon runs no unsigned code). The slice
+# keeps its local symbols and the map of its debugging information for dsymutil.
 $(OUT)/obj/$(1)/Kestrune: $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM) $(ROOT)/Mac/build/bundle.mk
 	$(LD) -arch $(1) -platform_version macos 12.0 12.0 -bundle -dead_strip -adhoc_codesign \
 	  -exported_symbol _PluginMain -o $$@ $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM)
+
+# What ships: the same slice without local symbols and debugging map. llvm-strip signs
+# a linker-signed slice anew, and keeps its UUID, which ties it to the dSYM; nothing
+# may touch it afterwards, lipo only places the slices.
+# (The signature takes its identifier from the file's name.)
+$(OUT)/obj/$(1)/stripped/Kestrune: $(OUT)/obj/$(1)/Kestrune
+	@mkdir -p $$(@D)
+	$(STRIP) -S -x $$< -o $$@
 endef
 $(foreach arch,$(ARCHS),$(eval $(call arch_rules,$(arch))))
 
@@ -78,13 +94,30 @@ $(STUBS) &: $(ROOT)/Mac/build/make_stubs.py $(wildcard $(ROOT)/Mac/link/*.symbol
 	python3 $(ROOT)/Mac/build/make_stubs.py $(ROOT)/Mac/link $(LIBSYSTEM) $(STUB_DIR) \
 	  $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch).undefined $(OUT)/obj/$(arch).defined)
 
-$(BUNDLE)/Contents/MacOS/Kestrune: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune)
+$(BUNDLE)/Contents/MacOS/Kestrune: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/stripped/Kestrune)
 	@mkdir -p $(@D)
 	$(LIPO) -create $^ -output $@
 
-$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist
+# The dSYM beside the bundle, from the slices before stripping; a crash report or a
+# debugger finds it by the slices' UUIDs. dsymutil joins the slices of a universal
+# file with a program named lipo, which Debian does not have: each slice is linked on
+# its own and the DWARF files joined here. (Its warnings name the Objective-C
+# runtime's private symbols, which the debugging map does not need.)
+$(DSYM)/Contents/Info.plist: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune)
+	rm -rf $(DSYM) $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune.dSYM)
+	$(foreach arch,$(ARCHS),$(DSYMUTIL) -j 1 $(OUT)/obj/$(arch)/Kestrune -o $(OUT)/obj/$(arch)/Kestrune.dSYM \
+	  2>&1 | grep -v 'in the debug map' >&2 || true;)
+	cp -R $(OUT)/obj/$(firstword $(ARCHS))/Kestrune.dSYM $(DSYM)
+	$(LIPO) -create $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune.dSYM/Contents/Resources/DWARF/Kestrune) \
+	  -output $(DSYM)/Contents/Resources/DWARF/Kestrune
+
+# The version comes from the one place it lives.
+VERSION_HEADER := $(ROOT)/SOURCE/common/Version.h
+VERSION := $(shell sed -n 's/^\#define KESTRUNE_VERSION_TEXT "\([0-9]*\.[0-9]*\)"$$/\1/p' $(VERSION_HEADER))
+$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist $(VERSION_HEADER)
+	@test -n "$(VERSION)" || { echo "no version text in $(VERSION_HEADER)" >&2; exit 1; }
 	@mkdir -p $(@D)
-	cp $< $@
+	sed 's/@KESTRUNE_VERSION@/$(VERSION)/g' $< >$@
 
 $(BUNDLE)/Contents/PkgInfo: $(ROOT)/Mac/PkgInfo
 	@mkdir -p $(@D)

@@ -4,6 +4,7 @@
 #include "AIMenu.h"
 #include "actionManagerHandler/documentEligibility.h"
 #include "notifierHandler.h"
+#include "platform/ProgressWindow.h"
 #include "pluginHandler/Suites.h"
 #include "shellMain/PluginGlobals.h"
 
@@ -35,11 +36,16 @@ bool CanSaveCurrentDocument() {
 }  // namespace
 
 SPErr goNotifier(AINotifierMessage* message) {
-  if (!IsDocumentNotification(message->type) || sMenu == nullptr || g->saveAsMenuItem == nullptr) return kSPNoError;
-  if (CanSaveCurrentDocument()) {
-    sMenu->EnableItem(g->saveAsMenuItem);
-  } else {
-    sMenu->DisableItem(g->saveAsMenuItem);
+  if (!IsDocumentNotification(message->type)) return kSPNoError;
+  if (sMenu != nullptr && g->saveAsMenuItem != nullptr) {
+    if (CanSaveCurrentDocument()) {
+      sMenu->EnableItem(g->saveAsMenuItem);
+    } else {
+      sMenu->DisableItem(g->saveAsMenuItem);
+    }
   }
+  // A bulk update's documents come to the front as they open; its progress window
+  // must not stay behind them.
+  if (ProgressWindow::IsOpen()) ProgressWindow::BringToFront();
   return kSPNoError;
 }

@@ -9,7 +9,7 @@ namespace platform {
 // Opens the file at a UTF-8 path for appending (creating it when missing), writes the
 // bytes at its end and closes it again. False when it cannot be opened or not every
 // byte was written.
-// Every realisation must: write only to a regular or new file, never block, never follow a link or reparse point.
+// Every realisation must: write only to a regular or new file, never block, never write through a link or junction.
 bool AppendToFile(const char* utf8Path, const char* bytes, size_t length);
 
 }  // namespace platform

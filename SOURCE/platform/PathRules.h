@@ -27,7 +27,7 @@ AIExtensionRule AIFileExtensionRule();
 // A UTF-8 text in the platform's path form, zero-terminated in capacity characters.
 // False, with out empty, when it does not fit or is not valid text.
 bool PathTextFromUTF8(const char* utf8, PlatformPathChar* out, size_t capacity);
-// And back, into capacity bytes; false, with out empty, when it does not fit.
+// And back, into capacity bytes, U+FFFD for what UTF-8 cannot hold; false, with out empty, when it does not fit.
 bool UTF8FromPathText(const PlatformPathChar* path, char* out, size_t capacity);
 
 }  // namespace platform

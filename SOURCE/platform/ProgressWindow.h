@@ -19,6 +19,8 @@ class ProgressWindow {
   static ai::int16 IsAborted();
   static void Close();
   static bool IsOpen();
+  // Puts the open window in front of the host's windows, with the keyboard, unless it stays in front by itself.
+  static void BringToFront();
 };
 
 #endif

@@ -4,6 +4,7 @@
 
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "common/FixedText.h"
+#include "common/Version.h"
 #include "menuHandler/menuHandler.h"
 #include "notifierHandler/notifierHandler.h"
 #include "pluginHandler/Suites.h"
@@ -34,7 +35,7 @@ SPErr pluginStartup(SPInterfaceMessage* message) {
   g->appLanguage = HostLanguage(runtime);
 
   CopyText(g->pluginName, sizeof(g->pluginName), "Kestrune");
-  CopyText(g->pluginVersion, sizeof(g->pluginVersion), "1.008");
+  CopyText(g->pluginVersion, sizeof(g->pluginVersion), KESTRUNE_VERSION_TEXT);
 
   g->actionMode = kActionModeNone;
   g->logFilePath[0] = 0;

@@ -8,6 +8,7 @@
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "menuHandler/menuHandler.h"
 #include "notifierHandler/notifierHandler.h"
+#include "platform/ProgressWindow.h"
 #include "pluginHandler/Suites.h"
 #include "pluginHandler/pluginHandler.h"
 #include "timerHandler/timerHandler.h"
@@ -21,6 +22,9 @@ bool Is(const char* a, const char* b) { return sSPBasic->IsEqual(a, b) != 0; }
 SPErr handleAccessCaller(const char* selector, SPAccessMessage* message) {
   SPErr error = kSPNoError;
   if (Is(selector, kSPAccessUnloadSelector)) {
+    // The code may leave memory next, and the unloading itself is no place for window
+    // calls: no window, timer or hook of the plug-in may be left behind.
+    ProgressWindow::Close();
     if (message->d.globals != nullptr) unloadPluginSuiteFunctions(message);
     message->d.globals = g;
   } else if (Is(selector, kSPAccessReloadSelector)) {

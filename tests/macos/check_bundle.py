@@ -16,6 +16,17 @@ BUNDLE = sys.argv[1]
 LLVM = sys.argv[2] if len(sys.argv) > 2 else "14"
 BINARY = os.path.join(BUNDLE, "Contents", "MacOS", "Kestrune")
 RESOURCES = os.path.join(BUNDLE, "Contents", "Resources")
+DSYM = BUNDLE.rstrip("/") + ".dSYM"
+DSYM_BINARY = os.path.join(DSYM, "Contents", "Resources", "DWARF", "Kestrune")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+
+
+def product_version():
+    """The version text of SOURCE/common/Version.h, the one place it lives."""
+    with open(os.path.join(ROOT, "SOURCE", "common", "Version.h")) as f:
+        return re.search(r'^#define KESTRUNE_VERSION_TEXT "([0-9.]+)"$', f.read(), re.M).group(1)
+
+
 ARCHS = ["arm64", "x86_64"]
 
 EXPECTED_FILES = {
@@ -52,10 +63,10 @@ EXPECTED_INFO = {
     "CFBundleInfoDictionaryVersion": "6.0",
     "CFBundleName": "Kestrune",
     "CFBundlePackageType": "ARPI",
-    "CFBundleShortVersionString": "1.008",
+    "CFBundleShortVersionString": product_version(),
     "CFBundleSignature": "ART5",
     "CFBundleSupportedPlatforms": ["MacOSX"],
-    "CFBundleVersion": "1.008",
+    "CFBundleVersion": product_version(),
     "LSMinimumSystemVersion": "12.0",
 }
 
@@ -126,12 +137,28 @@ def check_slice(arch):
           and len(personalities) == 2,
           "%s: the unwind table names the C++ and Objective-C personalities" % arch, str(personalities))
 
+    # One image-info record (version, flags), as Apple's linker writes it, not one per
+    # object file.
+    sections = re.findall(r"^\s*\d+ (\S+)\s+([0-9a-f]{8})\s", objdump(arch, "--section-headers"), re.M)
+    sizes = [int(size, 16) for name, size in sections if name == "__objc_imageinfo"]
+    check(sizes == [8], "%s: one 8-byte Objective-C image-info record" % arch, str(sizes))
+
+    # Stripped: nothing of its own but the entry point is named, no debugging map.
+    symbols = tool("llvm-nm", "--arch=" + arch, "-a", BINARY).splitlines()
+    defined = [line.split()[-1] for line in symbols if len(line.split()) == 3 and line.split()[1] != "U"]
+    check(defined == ["_PluginMain"], "%s: stripped to its one exported symbol" % arch, str(defined[:10]))
+
     meta = objdump(arch, "--objc-meta-data")
-    classes = re.findall(r"^\S+ 0x\S+ _OBJC_CLASS_\$_(\S+)$", meta.split("Contents of (__DATA")[1], re.M) \
-        if "__objc_classlist" in meta else []
+    # The class list by its entries and the class by the name its read-only data
+    # holds: the stripped file names no symbol of its own.
+    classlist = re.search(r"Contents of \(__DATA\w*,__objc_classlist\) section\n(.*?)(?=^Contents of|\Z)", meta,
+                          re.S | re.M)
+    entries = re.findall(r"^[0-9a-f]{16} 0x[0-9a-f]+", classlist.group(1), re.M) if classlist else []
+    first_class = meta.split("Meta Class")[0]
+    name = re.search(r"ivarLayout \S+\n\s+name 0x\S+ (\S+)", first_class)
+    classes = [name.group(1)] * len(entries) if name else entries
     check(classes == ["Kestrune_ProgressPanel"], "%s: defines the one class Kestrune_ProgressPanel" % arch,
           str(classes))
-    first_class = meta.split("Meta Class")[0]
     superclass = re.search(r"superclass \S+ (\S+)", first_class)
     check(superclass is not None and superclass.group(1) == "_OBJC_CLASS_$_NSWindowController",
           "%s: its superclass is NSWindowController" % arch)
@@ -197,6 +224,18 @@ def check_signature(arch, macho):
     check(code_slots == (code_limit + page - 1) // page and not bad,
           "%s: every page hash matches the file (%d pages, identifier %s)" % (arch, code_slots, identifier),
           "mismatching pages %s" % bad[:10])
+
+
+def check_dsym():
+    """The symbols and debugging information beside the bundle belong to its slices."""
+    check(os.path.isfile(DSYM_BINARY), "the dSYM lies beside the bundle")
+    if not os.path.isfile(DSYM_BINARY):
+        return
+    for arch in ARCHS:
+        uuids = [tool("llvm-dwarfdump", "--uuid", "--arch=" + arch, path).split()[1] for path in (BINARY, DSYM_BINARY)]
+        check(uuids[0] == uuids[1], "%s: the dSYM carries the slice's UUID" % arch, str(uuids))
+        found = tool("llvm-dwarfdump", "--arch=" + arch, "--name=goNotifier", DSYM_BINARY)
+        check("DW_TAG_subprogram" in found, "%s: the dSYM describes the plug-in's functions" % arch)
 
 
 def check_property_lists():
@@ -268,7 +307,7 @@ def main():
         print("%d passed, %d failed" % (passed, failed))
         return 1
     for step in [check_files, check_architectures] + [lambda a=a: check_slice(a) for a in ARCHS] + \
-            [check_signatures, check_property_lists, check_nib]:
+            [check_signatures, check_dsym, check_property_lists, check_nib]:
         try:
             step()
         except Exception as error:  # a malformed file is a failed check, not a crash

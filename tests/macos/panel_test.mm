@@ -12,6 +12,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <string>
+
 #include "platform/ProgressWindow.h"
 
 #import "Kestrune_ProgressPanel.h"
@@ -71,6 +73,37 @@ bool ClickThroughXServer(NSView* view) {
   return system(command) == 0;
 }
 
+// What a shell command prints first, without its line end.
+std::string FirstLineOf(const char* command) {
+  std::string line;
+  if (FILE* out = popen(command, "r")) {
+    char text[256];
+    if (fgets(text, sizeof(text), out) != NULL) line = text;
+    pclose(out);
+  }
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  return line;
+}
+
+// The title of the top window at the middle of a view, as the X server stacks them.
+// The pointer goes back to a corner: a later --sync move to where it stands would wait
+// for ever.
+std::string TopWindowTitleAt(NSView* view) {
+  NSWindow* window = [view window];
+  NSRect inWindow = [view convertRect:[view bounds] toView:nil];
+  NSPoint onScreen = [window convertBaseToScreen:NSMakePoint(NSMidX(inWindow), NSMidY(inWindow))];
+  const int x = (int)onScreen.x, y = (int)(NSMaxY([[window screen] frame]) - onScreen.y);
+  char command[200];
+  snprintf(command, sizeof(command),
+           "xdotool mousemove %d %d sleep 0.2 getmouselocation --shell | sed -n 's/^WINDOW=//p' | "
+           "xargs xdotool getwindowname; xdotool mousemove 0 0",
+           x, y);
+  return FirstLineOf(command);
+}
+
+// The title of the window that has the X server's keyboard focus.
+std::string FocusedWindowTitle() { return FirstLineOf("xdotool getwindowfocus getwindowname"); }
+
 void UncaughtException(NSException* exception) {
   printf("not ok - uncaught exception %s: %s\n", [[exception name] UTF8String], [[exception reason] UTF8String]);
   fflush(stdout);
@@ -126,6 +159,26 @@ int main(int argc, char** argv) {
     Check(![bar isHidden], "the bar is shown");
   }
 
+  // A document the host opens during the run comes to the front, over the panel; the
+  // document notification that follows brings the panel back in front (and the Abort
+  // click below must reach it through the document's place).
+  NSWindow* document = [[NSWindow alloc] initWithContentRect:NSMakeRect(0, 0, 100, 100)
+                                                   styleMask:NSWindowStyleMaskTitled
+                                                     backing:NSBackingStoreBuffered
+                                                       defer:NO];
+  [document setReleasedWhenClosed:NO];
+  [document setTitle:@"Document"];
+  [document setFrame:frame display:YES];
+  [document makeKeyAndOrderFront:nil];
+  RunHostLoop(0.2);
+  Check(TopWindowTitleAt(abortButton) == "Document" && FocusedWindowTitle() == "Document",
+        "a document window opened during the run covers the panel and takes the keyboard");
+  ProgressWindow::BringToFront();
+  RunHostLoop(0.2);
+  Check(TopWindowTitleAt(abortButton) == [[window title] UTF8String],
+        "a document notification brings the panel back in front of it");
+  Check(FocusedWindowTitle() == [[window title] UTF8String], "and gives it the keyboard");
+
   const int steps[] = {50, 100, 0};
   for (int percent : steps) {
     ProgressWindow::SetProgressPercent(percent);
@@ -144,7 +197,8 @@ int main(int argc, char** argv) {
 
   Check(ClickThroughXServer(abortButton), "xdotool clicked Abort");
   for (int wait = 0; wait < 40 && ProgressWindow::IsAborted() == 0; ++wait) RunHostLoop(0.05);
-  Check(ProgressWindow::IsAborted() == 1, "a click on Abort sets the aborted flag");
+  Check(ProgressWindow::IsAborted() == 1,
+        "brought back in front of the document window, the panel takes a click on Abort: the flag is set");
   Check(![abortButton isEnabled], "the button is disabled after the click");
   ClickThroughXServer(abortButton);
   RunHostLoop(0.3);
@@ -152,12 +206,20 @@ int main(int argc, char** argv) {
   RunHostLoop(0.1);
   Check(ProgressWindow::IsAborted() == 1 && ![abortButton isEnabled], "the flag stays set and the button disabled");
 
+  // The click above reached Abort through the document window's place: the panel was
+  // in front. Without a panel nothing is brought forward.
+  [document orderOut:nil];
+  [document release];
+
   [window retain];
   ProgressWindow::Close();
   RunHostLoop(0.2);
   Check(!ProgressWindow::IsOpen() && g_progress_panel == nil, "Close releases the panel");
   Check(![window isVisible], "Close takes the window off screen");
   Check(ProgressWindow::IsAborted() == 0, "no abort is reported once the panel is closed");
+  ProgressWindow::BringToFront();
+  RunHostLoop(0.1);
+  Check(![window isVisible], "with no panel open nothing is brought forward");
   [window release];
 
   printf("%s (%s, %s): %d passed, %d failed\n", "panel", japanese ? "Japanese" : "English", form, gPassed, gFailed);

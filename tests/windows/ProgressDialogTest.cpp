@@ -182,10 +182,11 @@ TEST_F(ProgressDialogTest, CapturedBarIsBlackFramedWhiteAtZeroAndHalfDoneAtFifty
   ChooseBulk();
   HWND dialog = ProgressDialog();
   ASSERT_NE(dialog, nullptr);
-  RECT frame, bar;
-  GetWindowRect(dialog, &frame);
+  // The capture is the dialog's face: its client area, at the size it has on screen.
+  RECT face, bar;
+  GetClientRect(dialog, &face);
   GetWindowRect(GetDlgItem(dialog, 4), &bar);
-  OffsetRect(&bar, -frame.left, -frame.top);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bar), 2);
   Tick();  // the first file: 0 percent, as already shown
   Tick();  // saved
   Tick();  // the second file: 50 percent
@@ -199,8 +200,14 @@ TEST_F(ProgressDialogTest, CapturedBarIsBlackFramedWhiteAtZeroAndHalfDoneAtFifty
   Bitmap zero, fifty;
   ASSERT_TRUE(ReadBmp(shots[0], &zero));
   ASSERT_TRUE(ReadBmp(shots[1], &fifty));
-  ASSERT_EQ(zero.width, frame.right - frame.left);
+  ASSERT_EQ(zero.width, face.right);
+  ASSERT_EQ(zero.height, face.bottom);
   for (const Bitmap* shot : {&zero, &fifty}) {
+    // Drawn to every edge: no band of the bitmap is left unpainted.
+    const COLORREF background = shot->At(0, 0);
+    EXPECT_NE(background, kBlack);
+    for (int x = 0; x < shot->width; ++x) EXPECT_EQ(shot->At(x, shot->height - 1), background) << x;
+    for (int y = 0; y < shot->height; ++y) EXPECT_EQ(shot->At(shot->width - 1, y), background) << y;
     EXPECT_EQ(shot->At(bar.left, middle), kBlack);
     EXPECT_EQ(shot->At(bar.right - 1, middle), kBlack);
     EXPECT_EQ(shot->At((bar.left + bar.right) / 2, bar.top), kBlack);
@@ -236,9 +243,27 @@ TEST_F(ProgressDialogTest, AClickOnAbortEndsTheRunAndDisablesTheButton) {
   EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 4 files");
 }
 
-TEST_F(ProgressDialogTest, EscapeAbortsWithTheHostOrTheDialogInFront) {
-  for (bool dialogInFront : {false, true}) {
-    SCOPED_TRACE(dialogInFront ? "dialog in front" : "host in front");
+// Escape aborts only when it is meant for the run: pressed in the host's main window
+// (not in a field of it) or in the dialog, with no modal dialog up.
+TEST_F(ProgressDialogTest, EscapeAbortsOnlyWhenMeantForTheRun) {
+  enum class Focus { kHost, kDialog, kHostView, kDockedField, kFloatingField, kAlert, kDialogUnderAlert, kOtherProgram };
+  struct Case {
+    const char* where;
+    Focus focus;
+    bool aborts;
+  };
+  const Case cases[] = {
+      {"the host's main window", Focus::kHost, true},
+      {"the progress dialog", Focus::kDialog, true},
+      {"a view inside the host's window", Focus::kHostView, true},
+      {"a field of a panel docked in the host's window", Focus::kDockedField, false},
+      {"a field of a floating host panel", Focus::kFloatingField, false},
+      {"one of the plug-in's alerts, modal to the host", Focus::kAlert, false},
+      {"the progress dialog while an alert is up", Focus::kDialogUnderAlert, false},
+      {"another program's window", Focus::kOtherProgram, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
     testing_support::RemoveTree(folder_);
     std::filesystem::create_directories(std::filesystem::u8path(folder_));
     host().ui().ClearDialogs();
@@ -246,30 +271,39 @@ TEST_F(ProgressDialogTest, EscapeAbortsWithTheHostOrTheDialogInFront) {
     ChooseBulk();
     HWND dialog = ProgressDialog();
     ASSERT_NE(dialog, nullptr);
-    HWND front = dialogInFront ? dialog : MainWindow();
-    SetForegroundWindow(front);
-    SetFocus(front);
+    HWND made = nullptr;  // a window of the case's own, destroyed after it
+    HWND focus = nullptr;
+    const bool modal = c.focus == Focus::kAlert || c.focus == Focus::kDialogUnderAlert;
+    auto popup = [](HWND owner, const wchar_t* title) {
+      return CreateWindowExW(0, L"STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 200, 80, owner, nullptr, nullptr, nullptr);
+    };
+    auto child = [](HWND parent, const wchar_t* type) {
+      return CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE, 10, 10, 120, 20, parent, nullptr, nullptr, nullptr);
+    };
+    switch (c.focus) {
+      case Focus::kHost: focus = MainWindow(); break;
+      case Focus::kDialog: case Focus::kDialogUnderAlert: focus = dialog; break;
+      case Focus::kHostView: focus = made = child(MainWindow(), L"STATIC"); break;
+      case Focus::kDockedField: focus = made = child(MainWindow(), L"EDIT"); break;
+      case Focus::kFloatingField: made = popup(MainWindow(), L"panel"); focus = child(made, L"EDIT"); break;
+      case Focus::kAlert: made = popup(MainWindow(), L"alert"); focus = child(made, L"BUTTON"); break;
+      case Focus::kOtherProgram: focus = made = popup(nullptr, L"another program"); break;
+    }
+    ASSERT_NE(focus, nullptr);
+    if (modal) EnableWindow(MainWindow(), FALSE);  // as a modal dialog's loop does to its owner
+    SetForegroundWindow(GetAncestor(focus, GA_ROOT));
+    SetFocus(focus);
     Events();
+    ASSERT_TRUE(GetFocus() == focus || IsChild(focus, GetFocus())) << "a dialog hands the focus to its button";
     PressEscape();
     Events();  // the host's own loop takes the key out of the queue
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 2)));
+    if (modal) EnableWindow(MainWindow(), TRUE);
+    if (made != nullptr) DestroyWindow(made);
+    EXPECT_EQ(!IsWindowEnabled(GetDlgItem(dialog, 2)), c.aborts);
     RunToEnd();
-    EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 3 files");
+    EXPECT_EQ(Summary(), c.aborts ? "Bulk update completed.\rCanceled : 3 files"
+                                  : "Bulk update completed.\rUpdate successful : 3 files");
   }
-}
-
-TEST_F(ProgressDialogTest, EscapeWithAnotherWindowInFrontDoesNothing) {
-  Files(2);
-  ChooseBulk();
-  HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                               nullptr, nullptr);
-  ASSERT_NE(other, nullptr);
-  SetForegroundWindow(other);
-  SetFocus(other);
-  Events();
-  RunToEnd();
-  DestroyWindow(other);
-  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 2 files");
 }
 
 // Timer messages still due in the thread's queue whose procedure lies in the range.

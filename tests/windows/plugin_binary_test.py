@@ -1,12 +1,21 @@
-"""Reads Kestrune.aip back: its export table, the DLLs it imports, the plug-in
-property list resource and the progress dialog template, byte for byte."""
+"""Reads Kestrune.aip back: its export table, what it imports and runs on every
+thread, the plug-in property list resource and the progress dialog template, byte
+for byte, its version, and the symbols kept beside it.
+
+usage: plugin_binary_test.py KESTRUNE.AIP NM"""
+import os
+import re
 import struct
+import subprocess
 import sys
 import unittest
+import zlib
 
 import pefile
 
 PLUGIN = None
+NM = None
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 RT_DIALOG = 5
 JAPANESE = 0x0411
@@ -17,6 +26,17 @@ PIPL = bytes.fromhex(
     " 41444245 77783836 00000000 00000000"
     " 41444245 6b696e64 00000000 00000004 53504541"
     " 41444245 70696e6d 00000000 0000000c 4b657374 72756e65 00000000")
+
+
+def symbols(path):
+    """{address: name} of the functions in a file's symbol table."""
+    listing = subprocess.run([NM, path], capture_output=True, text=True, check=True).stdout
+    found = {}
+    for line in listing.splitlines():
+        fields = line.split()
+        if len(fields) == 3 and fields[1] in "Tt":
+            found[int(fields[0], 16)] = fields[2]
+    return found
 
 
 def resources(pe):
@@ -103,6 +123,59 @@ class PluginBinaryTest(unittest.TestCase):
         imported = sorted(entry.dll.decode().upper() for entry in self.pe.DIRECTORY_ENTRY_IMPORT)
         self.assertTrue(set(imported) <= {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "MSVCRT.DLL"}, imported)
 
+    def test_adds_nothing_process_wide(self):
+        # A thread library linked in would install an exception handler for the whole
+        # host process and stop or resume the host's threads.
+        functions = {imported.name.decode() for entry in self.pe.DIRECTORY_ENTRY_IMPORT
+                     for imported in entry.imports if imported.name}
+        for name in ["AddVectoredExceptionHandler", "AddVectoredContinueHandler", "SetUnhandledExceptionFilter",
+                     "SuspendThread", "ResumeThread", "CreateThread", "SetThreadContext"]:
+            self.assertNotIn(name, functions)
+        # What runs on every thread the host starts or ends: the C runtime's own pair
+        # and nothing else.
+        tls = self.pe.DIRECTORY_ENTRY_TLS.struct
+        table = tls.AddressOfCallBacks - self.pe.OPTIONAL_HEADER.ImageBase
+        callbacks = []
+        while self.pe.get_qword_at_rva(table + 8 * len(callbacks)):
+            callbacks.append(self.pe.get_qword_at_rva(table + 8 * len(callbacks)))
+        names = symbols(PLUGIN + ".debug")
+        self.assertEqual(sorted(names.get(address, hex(address)) for address in callbacks),
+                         ["__dyn_tls_dtor", "__dyn_tls_init"])
+
+    def test_is_stripped_with_its_symbols_kept_beside_it(self):
+        self.assertEqual(self.pe.FILE_HEADER.NumberOfSymbols, 0)
+        # Every debugging section has a long name (".debug_info"), kept in the string
+        # table as "/N"; the only one left is the debug link, which names the file
+        # beside the DLL and its checksum.
+        long_named = [section for section in self.pe.sections if section.Name.startswith(b"/")]
+        self.assertEqual(len(long_named), 1, [section.Name for section in long_named])
+        data = long_named[0].get_data()
+        name = data[:data.index(b"\0")].decode()
+        self.assertEqual(name, os.path.basename(PLUGIN) + ".debug")
+        crc = struct.unpack_from("<I", data, (len(name) + 4) & ~3)[0]
+        with open(PLUGIN + ".debug", "rb") as f:
+            self.assertEqual(crc, zlib.crc32(f.read()) & 0xFFFFFFFF)
+        self.assertIn("PluginMain", symbols(PLUGIN + ".debug").values())
+        self.assertLess(os.path.getsize(PLUGIN), 1024 * 1024, "the shipped DLL carries no debugging information")
+
+    def test_version_resource_holds_the_product_version(self):
+        with open(os.path.join(ROOT, "SOURCE", "common", "Version.h")) as f:
+            text = re.search(r'^#define KESTRUNE_VERSION_TEXT "(\d+)\.(\d+)"$', f.read(), re.M)
+        major, minor = int(text.group(1)), int(text.group(2))
+        fixed = self.pe.VS_FIXEDFILEINFO[0]
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (major << 16 | minor, 0))
+        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), (major << 16 | minor, 0))
+        self.assertEqual(fixed.FileType, 2)  # a DLL
+        strings = {}
+        for info in self.pe.FileInfo[0]:
+            for table in getattr(info, "StringTable", []):
+                strings.update({k.decode(): v.decode() for k, v in table.entries.items()})
+        version = "%s.%s" % (text.group(1), text.group(2))
+        self.assertEqual(strings.get("ProductVersion"), version)
+        self.assertEqual(strings.get("FileVersion"), version)
+        self.assertEqual(strings.get("ProductName"), "Kestrune")
+        self.assertEqual(strings.get("OriginalFilename"), os.path.basename(PLUGIN))
+
     def test_property_list_is_exactly_the_hosts_format(self):
         self.assertEqual(len(PIPL), 96)
         self.assertIn(("PIPL", "PLUGIN", JAPANESE), self.resources)
@@ -137,4 +210,5 @@ class PluginBinaryTest(unittest.TestCase):
 
 if __name__ == "__main__":
     PLUGIN = sys.argv.pop(1)
+    NM = sys.argv.pop(1)
     unittest.main()

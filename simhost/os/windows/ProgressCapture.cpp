@@ -1,5 +1,8 @@
 // --capture-progress on Windows: each time the progress dialog paints its bar, the
-// whole dialog is rendered into a bitmap and written as a numbered 24-bit BMP file.
+// dialog's face (its client area, with every control at its place) is rendered into a
+// bitmap of exactly its size and written as a numbered 24-bit BMP file. The caption
+// and frame are the system's: WM_PRINT does not draw them under Wine, so they are
+// left out everywhere rather than captured as a black band.
 // A hook on the host's thread sees the bar's paint request come back from the dialog.
 #include <windows.h>
 
@@ -22,26 +25,34 @@ int gCount = 0;
 bool gCapturing = false;
 HHOOK gHook = nullptr;
 
-// The window and its children, each at its place, into dc. Every window prints into
-// a bitmap of its own, copied into place: Wine's PrintWindow leaves children out and
-// its controls do not keep to a moved viewport.
-void Render(HWND window, HDC dc, POINT origin) {
-  RECT own;
-  GetWindowRect(window, &own);
-  const int width = own.right - own.left, height = own.bottom - own.top;
-  if (width <= 0 || height <= 0) return;
+// What window draws of itself into a bitmap of size, copied into dc at at.
+void Print(HWND window, LPARAM parts, HDC dc, POINT at, SIZE size) {
+  if (size.cx <= 0 || size.cy <= 0) return;
   HDC alone = CreateCompatibleDC(dc);
-  HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
+  HBITMAP canvas = CreateCompatibleBitmap(dc, size.cx, size.cy);
   if (alone != nullptr && canvas != nullptr) {
     HGDIOBJ previous = SelectObject(alone, canvas);
-    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(alone), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-    BitBlt(dc, own.left - origin.x, own.top - origin.y, width, height, alone, 0, 0, SRCCOPY);
+    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(alone), parts);
+    BitBlt(dc, at.x, at.y, size.cx, size.cy, alone, 0, 0, SRCCOPY);
     SelectObject(alone, previous);
   }
   if (canvas != nullptr) DeleteObject(canvas);
   if (alone != nullptr) DeleteDC(alone);
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-    if (IsWindowVisible(child)) Render(child, dc, origin);
+}
+
+// The visible children of window, each whole and at its place, their own children
+// after them; origin is the screen point that is dc's top-left. Every window prints
+// into a bitmap of its own, copied into place: Wine's PrintWindow leaves children out
+// and its controls do not keep to a moved viewport.
+void RenderChildren(HWND window, HDC dc, POINT origin) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT own;
+    GetWindowRect(child, &own);
+    Print(child, PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND, dc, POINT{own.left - origin.x, own.top - origin.y},
+          SIZE{own.right - own.left, own.bottom - own.top});
+    RenderChildren(child, dc, origin);
+  }
 }
 
 bool WriteBmp(const std::string& path, int width, int height, const unsigned char* bits) {
@@ -66,9 +77,10 @@ bool WriteBmp(const std::string& path, int width, int height, const unsigned cha
 }
 
 void Capture(HWND dialog) {
-  RECT frame;
-  if (!GetWindowRect(dialog, &frame)) return;
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  RECT client;
+  POINT origin{0, 0};
+  if (!GetClientRect(dialog, &client) || !ClientToScreen(dialog, &origin)) return;
+  const int width = client.right - client.left, height = client.bottom - client.top;
   if (width <= 0 || height <= 0) return;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -83,7 +95,8 @@ void Capture(HWND dialog) {
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap != nullptr && bits != nullptr) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    Render(dialog, memory, POINT{frame.left, frame.top});
+    Print(dialog, PRF_CLIENT | PRF_ERASEBKGND, memory, POINT{0, 0}, SIZE{width, height});
+    RenderChildren(dialog, memory, origin);
     GdiFlush();
     char name[32];
     std::snprintf(name, sizeof(name), "progress-%04d.bmp", ++gCount);
