@@ -108,7 +108,12 @@ void ShowSummary() {
   }
 }
 
+// The window goes before the pause, but the run keeps its Abort until the summary has
+// been shown: an Abort pressed again while the run ends must not reach the host.
 void FinishRun() {
+  struct AbortGivenBack {
+    ~AbortGivenBack() { ProgressWindow::ReleaseAbort(); }
+  } release;
   StopSpool();
   platform::SleepMilliseconds(1000);
   ShowSummary();
@@ -312,6 +317,7 @@ SPErr goTimer(AITimerMessage* message) {
         GiveUpRun();
       } catch (...) {
         StopSpool();
+        ProgressWindow::ReleaseAbort();
       }
     }
   } else {
@@ -321,4 +327,7 @@ SPErr goTimer(AITimerMessage* message) {
   return kNoErr;
 }
 
-void EndBulkUpdateAtShutdown() { ProgressWindow::Close(); }
+void EndBulkUpdateAtShutdown() {
+  ProgressWindow::Close();
+  ProgressWindow::ReleaseAbort();
+}

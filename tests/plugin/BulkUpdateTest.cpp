@@ -164,7 +164,7 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 10 files");
   auto lines = SplitLines(Log(), "\r\n");
   EXPECT_EQ(lines.size(), 10u) << "every canceled file has its line";
-  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back when the window closes";
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back once the summary is shown";
 }
 
 TEST_F(BulkUpdateTest, ACanceledSaveAsksWhetherToEndTheRun) {
