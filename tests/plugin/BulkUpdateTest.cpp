@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <set>
 #include <sstream>
 
+#include "os/Files.h"
 #include "os/Terminal.h"
 #include "os/Windowing.h"
 #include "PlatformExpectations.h"
@@ -28,7 +30,38 @@ using namespace testing_support;
 
 namespace {
 
-class BulkUpdateTest : public BulkRunTest {};
+class BulkUpdateTest : public BulkRunTest {
+ protected:
+  // The texts of a document's text frames, to tell whose copy a file is.
+  std::u16string TextOf(const std::string& path) {
+    std::u16string text;
+    if (auto document = Read(path)) {
+      simhost::ForEachArt(*document, [&](simhost::Art& art) {
+        if (art.type == kTextFrameArt) text += art.Text() + u"|";
+      });
+    }
+    return text;
+  }
+  // The log's records, read as a strict CSV reader does.
+  std::vector<std::vector<std::string>> Records() {
+    std::vector<std::vector<std::string>> records;
+    EXPECT_TRUE(ReadCSV(Log(), &records)) << Log();
+    return records;
+  }
+  // Every "saved" record names a copy of its own that exists and is its source's copy.
+  void ExpectEverySavedCopyIsItsSources(size_t saved) {
+    std::set<std::string> copies;
+    for (const auto& record : Records()) {
+      ASSERT_EQ(record.size(), 4u);
+      if (record[3] != "Save as operation completed") continue;
+      EXPECT_TRUE(copies.insert(record[2]).second) << record[2] << " reported saved twice";
+      const std::string copy = Joined(folder_, record[2]);
+      ASSERT_TRUE(std::filesystem::exists(simhost::os::NativePath(copy))) << copy;
+      EXPECT_EQ(TextOf(copy), TextOf(Joined(folder_, record[1]))) << copy << " is not the copy of " << record[1];
+    }
+    EXPECT_EQ(copies.size(), saved);
+  }
+};
 
 TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
   std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi")})));
@@ -285,6 +318,32 @@ TEST_F(BulkUpdateTest, JapaneseTextsInTheLogAndTheSummary) {
   EXPECT_NE(log.find("\"チラシ.ai\",\"チラシ[CP_更新済みAi28.1.0].ai\",\"別名で保存が終了しました。\""), std::string::npos) << log;
   EXPECT_NE(log.find("\"エラー: このファイルには、テキストは含まれていません。\""), std::string::npos) << log;
   EXPECT_EQ(Summary(), "一括更新が終了しました。\r更新不要 : 1 件\r更新成功 : 1 件");
+}
+
+// However a name is made, the log holds one record for its file, naming it exactly
+// (a leading "=", "+", "-" or "@" included). Where the file system refuses a name
+// (quotes and line breaks on Windows) there is no such file to log.
+TEST_F(BulkUpdateTest, EveryFileIsOneRecordOfTheLogWhateverItsName) {
+  const std::string names[] = {
+      "he said \"hi\".ai", "line\nbreak.ai", "a,b.ai", "=1+2.ai", "=HYPERLINK(\"x\",\"y\").ai", "+1.ai", "-1.ai",
+      "@SUM(A1).ai",
+      // Forges a record that a CSV reader would take for a saved payroll.ai (a name with
+      // the marker itself would not be listed at all).
+      "x.ai\",\"\",\"Error: Could not open document.\"\r\n\"2026-12-09 10:00:00\",\"payroll.ai\",\"payroll-new.ai\","
+      "\"Save as operation completed\"\r\n\"y.ai"};
+  std::set<std::string> made;
+  for (const std::string& name : names) {
+    const json model = SimpleModel(json::array({Frame(name)}));
+    if (simhost::WriteModelFile(Joined(folder_, name), model, "24.0.0", nullptr) == kNoErr) made.insert(name);
+  }
+  ASSERT_GE(made.size(), 5u);
+  ChooseBulk();
+  RunToSummary();
+  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : " + std::to_string(made.size()) + " files");
+  std::set<std::string> logged;
+  for (const auto& record : Records()) EXPECT_TRUE(logged.insert(record.at(1)).second) << record.at(1);
+  EXPECT_EQ(logged, made);
+  ExpectEverySavedCopyIsItsSources(made.size());
 }
 
 }  // namespace
