@@ -223,7 +223,7 @@ bool AppendLine(const char* logPath, const char* documentName, const char* updat
                              CSVField(text) + "\r\n";
     return platform::AppendToFile(logPath, line.data(), line.size());
   } catch (...) {
-    return false;  // a line that cannot be made is dropped like one that cannot be written
+    return false;  // a line that cannot be made is lost like one that cannot be written
   }
 }
 
@@ -231,7 +231,7 @@ bool AppendLine(const char* logPath, const char* documentName, const char* updat
 
 void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
   if (!LoggingAllowed()) return;
-  AppendLine(logPath, documentName, updatedPath, message);
+  if (!AppendLine(logPath, documentName, updatedPath, message)) ++g->logLinesLost;
 }
 
 bool MakeLogFilePath(const char* folder, char* out) {

@@ -37,8 +37,9 @@ std::string ValidUTF8(const char* text, size_t length);
 
 // Appends one line for the bulk update under way (g->actionMode 1002 or g->timerBusy
 // set): time stamp, document name, file name of updatedPath (or empty), message
-// (Shift-JIS or ASCII), each a quoted CSV field. Nothing happens outside a bulk update,
-// with an empty log path or document name, or when the file cannot be written.
+// (Shift-JIS or ASCII), each a quoted CSV field. Nothing happens outside a bulk update.
+// Within one, a line that is not written (no log path or document name, a log that
+// cannot be written) is counted in g->logLinesLost, for the summary to tell.
 void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
 
 // text as one CSV field: in double quotes, each double quote inside written twice.

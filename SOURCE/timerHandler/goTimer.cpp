@@ -90,7 +90,9 @@ void ShowSummary() {
                         {&PluginGlobals::saveErrorCount, TextId::kSummarySaveErrors},
                         {&PluginGlobals::canceledCount, TextId::kSummaryCanceled},
                         {&PluginGlobals::unnecessaryCount, TextId::kSummaryUnnecessary},
-                        {&PluginGlobals::successCount, TextId::kSummarySuccessful}};
+                        {&PluginGlobals::successCount, TextId::kSummarySuccessful},
+                        // last: whatever else the summary says, the log lacks these files
+                        {&PluginGlobals::logLinesLost, TextId::kSummaryLogLinesLost}};
   char summary[kField] = {0};
   CopyText(summary, sizeof(summary), Text(TextId::kSummaryHead));
   for (const Line& line : lines) {

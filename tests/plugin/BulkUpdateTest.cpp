@@ -346,4 +346,40 @@ TEST_F(BulkUpdateTest, EveryFileIsOneRecordOfTheLogWhateverItsName) {
   ExpectEverySavedCopyIsItsSources(made.size());
 }
 
+// When lines cannot be written to the log, the summary says how many files it lacks;
+// the run itself, and every copy it can make, go on as always.
+TEST_F(BulkUpdateTest, ARunWhoseLogCannotBeWrittenSaysSo) {
+  struct Case {
+    int language;
+    bool fromTheStart;  // else after the first file
+    const char* summary;
+  };
+  const Case cases[] = {
+      {0, true, "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 2 files"},
+      {1, true, "一括更新が終了しました。\r更新成功 : 2 件\rログ (Kestrune.log) に記録できなかったファイル : 2 件"},
+      {0, false, "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 1 files"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.summary);
+    simhost::HostConfig config;
+    config.language = c.language;
+    Start(config);
+    FreshFolder();
+    Write("a.ai", SimpleModel(json::array({Frame("a")})));
+    Write("b.ai", SimpleModel(json::array({Frame("b")})));
+    const std::string log = Joined(folder_, "Kestrune.log");
+    if (c.fromTheStart) std::filesystem::create_directory(simhost::os::NativePath(log));
+    ChooseBulk();
+    if (!c.fromTheStart) {
+      while (globals().spoolCount == 2) Tick();
+      ASSERT_EQ(LogLines().size(), 1u);
+      std::filesystem::remove(simhost::os::NativePath(log));
+      std::filesystem::create_directory(simhost::os::NativePath(log));
+    }
+    RunToSummary();
+    EXPECT_EQ(Summary(), c.summary);
+    EXPECT_EQ(docs().savedFiles().size(), 2u);
+  }
+}
+
 }  // namespace

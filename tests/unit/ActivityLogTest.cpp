@@ -219,6 +219,10 @@ TEST_F(ActivityLogTest, NoLineWithoutLogPathOrDocumentNameOrWhenTheFileCannotBeW
   WriteDebugMessage((folder.path() + "/missing/Kestrune.log").c_str(), "a.ai", "", "x");
   EXPECT_TRUE(fs::is_directory(logPath));
   EXPECT_FALSE(fs::exists(folder.path() + "/missing"));
+  EXPECT_EQ(plugin.globals().logLinesLost, 6) << "every line of the run that is not written is counted";
+  plugin.globals().actionMode = 0;
+  WriteDebugMessage(logPath.c_str(), "a.ai", "", "x");
+  EXPECT_EQ(plugin.globals().logLinesLost, 6) << "outside a bulk update nothing is lost";
 }
 
 TEST_F(ActivityLogTest, TwoRunsAppendToOneFileOlderFirstAndNoHandleStaysOpen) {
