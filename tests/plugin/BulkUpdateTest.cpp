@@ -20,6 +20,7 @@
 #include "suites/Menus.h"
 #include "documents/Samples.h"
 #include "BulkRunTest.h"
+#include "Program.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
@@ -380,6 +381,30 @@ TEST_F(BulkUpdateTest, ARunWhoseLogCannotBeWrittenSaysSo) {
     EXPECT_EQ(Summary(), c.summary);
     EXPECT_EQ(docs().savedFiles().size(), 2u);
   }
+}
+
+// Two runs over one folder at once (another workstation, or the same user twice): a
+// second host runs a whole bulk update while this one is about to save its first copy.
+// Each run claims its copy's name before saving, so neither replaces the other's.
+TEST_F(BulkUpdateTest, TwoRunsOverOneFolderNeverReplaceEachOthersCopies) {
+  Write("a.ai", SimpleModel(json::array({Frame("from a")})));
+  Write("b.ai", SimpleModel(json::array({Frame("from b")})));
+  ProgramRun other;
+  bool started = false;
+  host().actions().playObserver = [&](const simhost::PlayedEvent& event) {
+    if (started || event.name != "adobe_saveDocumentAs") return;
+    started = true;
+    other = RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", TestPluginPath(), "--yes", "--fast-timer", "--installed-font",
+                                               "Sans", "bulk-update", folder_});
+  };
+  ChooseBulk();
+  RunToSummary();
+  host().actions().playObserver = nullptr;
+  ASSERT_TRUE(started);
+  EXPECT_EQ(other.exitStatus, 0) << other.out << other.err;
+  EXPECT_NE(ProgramText(other.out).find("Update successful : 2 files"), std::string::npos) << other.out;
+  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 2 files");
+  ExpectEverySavedCopyIsItsSources(4);
 }
 
 }  // namespace
