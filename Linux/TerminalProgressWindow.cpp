@@ -22,6 +22,7 @@ struct WindowState {
   ai::int32 percent = 0;
   bool abortShown = false;  // the line has been drawn since Ctrl-C was pressed
   std::string message;
+  bool interruptHeld = false;  // Ctrl-C is ours, from Open to ReleaseAbort
   struct sigaction previousInterrupt {};
 };
 
@@ -82,7 +83,9 @@ void ProgressWindow::Open(bool abortAllowed) {
   struct sigaction onInterrupt {};
   onInterrupt.sa_handler = abortAllowed ? OnInterrupt : SIG_IGN;
   sigemptyset(&onInterrupt.sa_mask);
-  sigaction(SIGINT, &onInterrupt, &gWindow.previousInterrupt);
+  // Still held from a run not yet released: what we had then is not the host's.
+  sigaction(SIGINT, &onInterrupt, gWindow.interruptHeld ? nullptr : &gWindow.previousInterrupt);
+  gWindow.interruptHeld = true;
   Paint();
 }
 
@@ -111,13 +114,21 @@ bool ProgressWindow::IsOpen() { return gWindow.open; }
 // The terminal has no windows to order.
 void ProgressWindow::BringToFront() {}
 
-// Gives Ctrl-C back to whoever had it: no handler may point into the plug-in once
-// the window is gone, for the host may unload the code.
+// Ctrl-C stays ours, and only sets a flag nobody reads, until ReleaseAbort: a second
+// one while the run ends must not end the host.
 void ProgressWindow::Close() {
   if (!gWindow.open) return;
-  sigaction(SIGINT, &gWindow.previousInterrupt, nullptr);
   gWindow.open = false;
   gAborted = 0;
   if (gWindow.interactive) std::fprintf(stderr, "\n");
   std::fflush(stderr);
+}
+
+// Gives Ctrl-C back to whoever had it: no handler may point into the plug-in once the
+// run is over, for the host may unload the code.
+void ProgressWindow::ReleaseAbort() {
+  if (!gWindow.interruptHeld) return;
+  sigaction(SIGINT, &gWindow.previousInterrupt, nullptr);
+  gWindow.interruptHeld = false;
+  gAborted = 0;
 }

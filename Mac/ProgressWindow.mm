@@ -108,3 +108,6 @@ void ProgressWindow::Close() {
   } @catch (id exception) {
   }
 }
+
+// The Abort is the panel's own button; nothing of the host's was caught.
+void ProgressWindow::ReleaseAbort() {}

@@ -134,3 +134,7 @@ void ProgressWindow::Close() {
   gState.aborted = 0;
   DestroyWindow(dialog);
 }
+
+// Escape is caught only while the dialog is open (the hook goes with the pump), so
+// nothing is left to give back.
+void ProgressWindow::ReleaseAbort() {}

@@ -37,7 +37,7 @@ OBJC_FLAGS := -fobjc-runtime=macosx-12.0 -fno-objc-arc -fobjc-exceptions
 # Linux, and the macOS realisations.
 SOURCES := $(filter-out $(ROOT)/SOURCE/platform/%,$(wildcard $(ROOT)/SOURCE/*/*.cpp)) \
   $(wildcard $(ROOT)/host/*.cpp) \
-  $(ROOT)/Posix/Clock.cpp $(ROOT)/Posix/Directory.cpp $(ROOT)/Posix/PathRules.cpp \
+  $(ROOT)/Posix/Clock.cpp $(ROOT)/Posix/Directory.cpp $(ROOT)/Posix/NameClaim.cpp $(ROOT)/Posix/PathRules.cpp \
   $(wildcard $(ROOT)/Mac/*.cpp) $(wildcard $(ROOT)/Mac/*.m) $(wildcard $(ROOT)/Mac/*.mm)
 object_of = $(patsubst $(ROOT)/%,$(OUT)/obj/$(1)/%.o,$(SOURCES))
 OBJECTS_arm64 := $(call object_of,arm64)

@@ -187,9 +187,22 @@ void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
   LogNameOf(fullPath.getInStdString(kAIUTF8CharacterEncoding), out);
 }
 
-void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
-  if (!LoggingAllowed()) return;
-  if (logPath == nullptr || logPath[0] == 0 || documentName == nullptr || documentName[0] == 0) return;
+std::string CSVField(const char* text) {
+  std::string field = "\"";
+  if (text != nullptr) {
+    for (const char* quote; (quote = std::strchr(text, '"')) != nullptr; text = quote + 1)
+      field.append(text, static_cast<size_t>(quote - text) + 1).append("\"");
+    field.append(text);
+  }
+  field.append("\"");
+  return field;
+}
+
+namespace {
+
+// Builds the line and appends it; false when it was not written.
+bool AppendLine(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
+  if (logPath == nullptr || logPath[0] == 0 || documentName == nullptr || documentName[0] == 0) return false;
   try {
     char document[kLogFieldBytes];
     const std::string validName = ValidUTF8(documentName, std::strlen(documentName));
@@ -200,14 +213,25 @@ void WriteDebugMessage(const char* logPath, const char* documentName, const char
     ShiftJISToUTF8(message != nullptr ? message : "", text, static_cast<long>(sizeof(text)));
 
     platform::LocalTime now = platform::CurrentLocalTime();
-    char line[kLogLineBytes];
-    int length = std::snprintf(line, sizeof(line), "\"%4.4d-%2.2d-%2.2d %2.2d:%2.2d:%2.2d\",\"%s\",\"%s\",\"%s\"\r\n",
-                               now.year, now.month, now.day, now.hour, now.minute, now.second, document, updated, text);
-    if (length < 0 || static_cast<size_t>(length) >= sizeof(line)) return;
-    platform::AppendToFile(logPath, line, static_cast<size_t>(length));
+    char stamp[64];
+    int length = std::snprintf(stamp, sizeof(stamp), "%4.4d-%2.2d-%2.2d %2.2d:%2.2d:%2.2d", now.year, now.month,
+                               now.day, now.hour, now.minute, now.second);
+    if (length < 0 || static_cast<size_t>(length) >= sizeof(stamp)) return false;
+    // The fields are data, never a format; a name whose quotes are doubled may take
+    // twice its field, so the line is no fixed buffer.
+    const std::string line = CSVField(stamp) + "," + CSVField(document) + "," + CSVField(updated) + "," +
+                             CSVField(text) + "\r\n";
+    return platform::AppendToFile(logPath, line.data(), line.size());
   } catch (...) {
-    // A line that cannot be made is dropped like one that cannot be written.
+    return false;  // a line that cannot be made is lost like one that cannot be written
   }
+}
+
+}  // namespace
+
+void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
+  if (!LoggingAllowed()) return;
+  if (!AppendLine(logPath, documentName, updatedPath, message)) ++g->logLinesLost;
 }
 
 bool MakeLogFilePath(const char* folder, char* out) {

@@ -13,8 +13,6 @@
 // Paths, names and messages travel in fields of this size (at most 511 bytes of text).
 constexpr size_t kLogFieldBytes = 512;
 constexpr char kLogFileName[] = "Kestrune.log";
-// Room for a whole line: three full fields, the time stamp, quotes, commas and CR LF.
-constexpr size_t kLogLineBytes = 3 * (kLogFieldBytes - 1) + 128;
 
 // Converts one of the program's Shift-JIS texts into destination (capacity bytes, a
 // signed size as the callers hold it), always zero-terminated. A text that does not fit
@@ -39,9 +37,15 @@ std::string ValidUTF8(const char* text, size_t length);
 
 // Appends one line for the bulk update under way (g->actionMode 1002 or g->timerBusy
 // set): time stamp, document name, file name of updatedPath (or empty), message
-// (Shift-JIS or ASCII). Nothing happens outside a bulk update, with an empty log path or
-// document name, or when the file cannot be written.
+// (Shift-JIS or ASCII), each a quoted CSV field. Nothing happens outside a bulk update.
+// Within one, a line that is not written (no log path or document name, a log that
+// cannot be written) is counted in g->logLinesLost, for the summary to tell.
 void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
+
+// text as one CSV field: in double quotes, each double quote inside written twice.
+// Everything else stays as it is, line breaks and a leading "=", "+", "-" or "@"
+// included: the log names each file exactly, so that a reader can find it.
+std::string CSVField(const char* text);
 
 // The log path for a bulk update of folder (UTF-8): the folder, the platform's separator
 // and "Kestrune.log", into out (kLogFieldBytes). False, with out empty, when it does not

@@ -15,6 +15,7 @@
 #include "common/Texts.h"
 #include "documentEligibility.h"
 #include "platform/Clock.h"
+#include "platform/NameClaim.h"
 #include "pluginHandler/Suites.h"
 #include "relayoutText.h"
 #include "shellMain/ExceptionStatus.h"
@@ -27,6 +28,8 @@ namespace {
 constexpr SPErr kMissingFontsErr = AIFourCharCode("MiFn");
 constexpr SPErr kNoTextErr = AIFourCharCode("NoTx");
 constexpr SPErr kNoNameErr = AIFourCharCode("NAM2");
+// The updated copy's name was free, but nothing could be created there.
+constexpr SPErr kCopyNotCreatedErr = AIFourCharCode("NoCp");
 constexpr size_t kField = 512;
 
 constexpr ActionParamKeyID Key(const char (&code)[5]) { return static_cast<ActionParamKeyID>(AIFourCharCode(code)); }
@@ -38,6 +41,7 @@ struct Run {
   char logName[kField] = {0};
   char target[kField] = {0};
   bool cloud = false;
+  bool claimed = false;  // an empty file of ours stands at target until the save fills it
   SPErr saveResult = kNoErr;
 };
 
@@ -183,6 +187,15 @@ void RestoreView(const SavedView& saved) {
   sDocumentView->SetDocumentViewCenter(saved.view, &saved.center);
 }
 
+// The updated copy's name into run.target. A path the fields cannot hold gets no name
+// rather than a cut one. A copy on disk has its name claimed, so that no other run can
+// save under it too; a cloud document's name is the host's to keep.
+CopyNameClaim ChooseUpdatedName(Run& run) {
+  if (run.target[0] == 0) return CopyNameClaim::kNoName;
+  if (!run.cloud) return ClaimCPFileName(run.target);
+  return CreateCPFileName(run.target) ? CopyNameClaim::kClaimed : CopyNameClaim::kNoName;
+}
+
 // Identifies the document, checks it, lays its text out anew and saves the copy.
 Outcome RunMainFlow(Run& run) {
   const AIDocumentSuite& document = Require(sDocument);
@@ -235,11 +248,16 @@ Outcome RunMainFlow(Run& run) {
   SavedView view;
   if (BulkMode()) view = ParkView();
   ToField(run.cloud ? cloudName : file.GetFullPath(false), run.target);
-  // A path the fields cannot hold gets no updated name rather than a cut one.
-  if (run.target[0] == 0 || !CreateCPFileName(run.target)) {
+  const CopyNameClaim name = ChooseUpdatedName(run);
+  if (name == CopyNameClaim::kNoName) {
     run.target[0] = 0;
     return Outcome::kNoName;
   }
+  if (name == CopyNameClaim::kNotCreated) {
+    run.saveResult = kCopyNotCreatedErr;
+    return Outcome::kSaveFailed;
+  }
+  run.claimed = !run.cloud;
   const AIErr relayout = RelayoutTextProcess();
   if (BulkMode()) RestoreView(view);
   // Text the host did not lay out anew must not be saved as updated.
@@ -253,8 +271,19 @@ Outcome RunMainFlow(Run& run) {
   } else {
     run.saveResult = SaveFile(run.target);
   }
-  if (run.saveResult == kNoErr) return Outcome::kSaved;
+  if (run.saveResult == kNoErr) {
+    run.claimed = false;  // the claim is the copy now
+    return Outcome::kSaved;
+  }
   return run.saveResult == kCanceledErr ? Outcome::kCanceled : Outcome::kSaveFailed;
+}
+
+// A claimed name whose copy was not saved is given back, so that no empty file is left
+// where a copy seems to be.
+void ReleaseUnsavedClaim(Run& run) {
+  if (!run.claimed) return;
+  run.claimed = false;
+  platform::ReleaseClaim(run.target);
 }
 
 // The main flow with its outcome reported. An exception on the way (the text engine
@@ -263,10 +292,13 @@ Outcome RunMainFlow(Run& run) {
 SPErr MainFlow() {
   Run run;
   try {
-    return Report(RunMainFlow(run), run);
+    const Outcome outcome = RunMainFlow(run);
+    ReleaseUnsavedClaim(run);
+    return Report(outcome, run);
   } catch (...) {
     run.saveResult = StatusOfCurrentException();
   }
+  ReleaseUnsavedClaim(run);
   try {
     return Report(Outcome::kSaveFailed, run);
   } catch (...) {

@@ -8,6 +8,7 @@
 #include "IAIFilePath.hpp"
 #include "actionManagerHandler/activityLog.h"
 #include "common/Texts.h"
+#include "platform/NameClaim.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace {
@@ -71,10 +72,17 @@ ai::int16 CheckCPComposition(ai::UnicodeString name) {
   return NameCarriesMarker(text.data(), text.size()) ? 1 : 0;
 }
 
-ai::int16 CreateCPFileName(char* path) {
-  if (path == nullptr || g == nullptr) return 0;
+namespace {
+
+enum class Candidate { kTaken, kChosen, kNotCreated };
+
+// The first candidate the host reports free and choose takes, by the candidate rule
+// both callers share; choose may pass a candidate over (kTaken) or stop at it.
+template <typename Choose>
+CopyNameClaim ChooseCPFileName(char* path, Choose choose) {
+  if (path == nullptr || g == nullptr) return CopyNameClaim::kNoName;
   size_t length = strnlen(path, kUpdatedPathBytes);
-  if (length >= kUpdatedPathBytes) return 0;
+  if (length >= kUpdatedPathBytes) return CopyNameClaim::kNoName;
 
   char extension[kExtensionFieldBytes];
   size_t dot = 0;
@@ -97,11 +105,34 @@ ai::int16 CreateCPFileName(char* path) {
                                       g->appMajorVersion, g->appMinorVersion, g->appRevision, counter, extension);
     // A cut candidate has lost its marker or extension; neither it nor a longer one
     // (a later counter) may become the copy's name.
-    if (written < 0 || static_cast<size_t>(written) >= sizeof(candidate)) return 0;
-    if (!CandidateTaken(candidate)) {
-      std::memcpy(path, candidate, static_cast<size_t>(written) + 1);
-      return 1;
-    }
+    if (written < 0 || static_cast<size_t>(written) >= sizeof(candidate)) return CopyNameClaim::kNoName;
+    if (CandidateTaken(candidate)) continue;
+    const Candidate chosen = choose(candidate);
+    if (chosen == Candidate::kTaken) continue;
+    std::memcpy(path, candidate, static_cast<size_t>(written) + 1);
+    return chosen == Candidate::kChosen ? CopyNameClaim::kClaimed : CopyNameClaim::kNotCreated;
   }
-  return 0;
+  return CopyNameClaim::kNoName;
+}
+
+}  // namespace
+
+ai::int16 CreateCPFileName(char* path) {
+  return ChooseCPFileName(path, [](const char*) { return Candidate::kChosen; }) == CopyNameClaim::kClaimed ? 1 : 0;
+}
+
+// A candidate nobody else holds but that cannot be created (no right to write, no
+// room) is not passed over: every later one would fail alike, and the user is told the
+// copy could not be saved.
+CopyNameClaim ClaimCPFileName(char* path) {
+  return ChooseCPFileName(path, [](const char* candidate) {
+    switch (platform::ClaimNewFile(candidate)) {
+      case platform::ClaimResult::kClaimed:
+        return Candidate::kChosen;
+      case platform::ClaimResult::kTaken:
+        return Candidate::kTaken;
+      default:
+        return Candidate::kNotCreated;
+    }
+  });
 }

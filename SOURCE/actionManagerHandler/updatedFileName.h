@@ -31,4 +31,19 @@ ai::int16 CheckCPComposition(ai::UnicodeString name);
 // A field that is not zero-terminated is refused (0) and left as it is.
 ai::int16 CreateCPFileName(char* path);
 
+// How ClaimCPFileName ended.
+enum class CopyNameClaim {
+  kClaimed,     // the field holds the updated path, and an empty file of ours stands there
+  kNoName,      // as CreateCPFileName's 0: every candidate is taken, or none fits
+  kNotCreated,  // the field holds the first free candidate, but nothing could be made there
+};
+
+// CreateCPFileName for a copy on disk: each free candidate is claimed, by creating it
+// in a step that fails when anything stands there, before it is handed out. Two runs
+// over one folder (two workstations, or one user twice) can then never choose the same
+// copy: a candidate someone claimed first counts as taken. The host's save replaces the
+// empty claim; whoever claimed it releases it (platform::ReleaseClaim) when the save does
+// not happen.
+CopyNameClaim ClaimCPFileName(char* path);
+
 #endif

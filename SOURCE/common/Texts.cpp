@@ -133,6 +133,9 @@ const TextPair kTexts[] = {
     // \r更新成功 : %d 件
     {"\r\x8D\x58\x90\x56\x90\xAC\x8C\xF7 : %d \x8C\x8F",
      "\rUpdate successful : %d files"},
+    // \rログ (Kestrune.log) に記録できなかったファイル : %d 件
+    {"\r\x83\x8D\x83O (Kestrune.log) \x82\xC9\x8BL\x98^\x82\xC5\x82\xAB\x82\xC8\x82\xA9\x82\xC1\x82\xBD\x83t\x83@\x83" "C\x83\x8B : %d \x8C\x8F",
+     "\rNot recorded in the activity log (Kestrune.log) : %d files"},
     // 進捗状況
     {"\x90\x69\x92\xBB\x8F\xF3\x8B\xB5",
      "Progress"},
@@ -157,7 +160,7 @@ static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == static_cast<size_t>(TextId::
 constexpr TextId kCountTexts[] = {TextId::kConfirmBulkUpdate, TextId::kFilesLeftOutPathTooLong, TextId::kSummaryFontErrors,
                                   TextId::kSummaryOpenErrors, TextId::kSummarySaveErrors,
                                   TextId::kSummaryCanceled,   TextId::kSummaryUnnecessary,
-                                  TextId::kSummarySuccessful};
+                                  TextId::kSummarySuccessful, TextId::kSummaryLogLinesLost};
 
 }  // namespace
 

@@ -55,6 +55,7 @@ enum class TextId {
   kSummaryCanceled,
   kSummaryUnnecessary,
   kSummarySuccessful,
+  kSummaryLogLinesLost,  // lines of the run its log could not take
   // Progress window.
   kProgressTitle,
   kProgressAbort,

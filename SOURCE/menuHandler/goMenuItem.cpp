@@ -26,6 +26,7 @@ void ResetOutcomes() {
   g->canceledCount = 0;
   g->spoolTotal = 0;
   g->abortRequested = 0;
+  g->logLinesLost = 0;
 }
 
 ai::UnicodeString HostText(const char* shiftJis) { return ai::UnicodeString(shiftJis, kAIJapaneseCharacterEncoding); }

@@ -17,7 +17,12 @@ class ProgressWindow {
   // 1 once the user has asked to abort, until the window closes.
   // Every realisation must show the aborted state from then on, at the latest when this first reports it.
   static ai::int16 IsAborted();
+  // Takes the window away. Whatever the platform catches for the Abort stays caught
+  // (and does nothing) until ReleaseAbort, so that the run's end is not interrupted.
   static void Close();
+  // Gives back to the host what the window caught for the Abort (a key, a signal):
+  // once the run's summary has been shown, and at shut-down.
+  static void ReleaseAbort();
   static bool IsOpen();
   // Puts the open window in front of the host's windows, with the keyboard, unless it stays in front by itself.
   static void BringToFront();

@@ -56,6 +56,8 @@ struct PluginGlobals {
   ai::int16 abortRequested;
   ai::int16 suppressAlerts;
   ai::int16 recursive;
+  // Lines of the bulk update under way that could not be written to its log.
+  ai::int32 logLinesLost;
 };
 
 extern PluginGlobals* g;

@@ -90,7 +90,9 @@ void ShowSummary() {
                         {&PluginGlobals::saveErrorCount, TextId::kSummarySaveErrors},
                         {&PluginGlobals::canceledCount, TextId::kSummaryCanceled},
                         {&PluginGlobals::unnecessaryCount, TextId::kSummaryUnnecessary},
-                        {&PluginGlobals::successCount, TextId::kSummarySuccessful}};
+                        {&PluginGlobals::successCount, TextId::kSummarySuccessful},
+                        // last: whatever else the summary says, the log lacks these files
+                        {&PluginGlobals::logLinesLost, TextId::kSummaryLogLinesLost}};
   char summary[kField] = {0};
   CopyText(summary, sizeof(summary), Text(TextId::kSummaryHead));
   for (const Line& line : lines) {
@@ -108,7 +110,12 @@ void ShowSummary() {
   }
 }
 
+// The window goes before the pause, but the run keeps its Abort until the summary has
+// been shown: an Abort pressed again while the run ends must not reach the host.
 void FinishRun() {
+  struct AbortGivenBack {
+    ~AbortGivenBack() { ProgressWindow::ReleaseAbort(); }
+  } release;
   StopSpool();
   platform::SleepMilliseconds(1000);
   ShowSummary();
@@ -312,6 +319,7 @@ SPErr goTimer(AITimerMessage* message) {
         GiveUpRun();
       } catch (...) {
         StopSpool();
+        ProgressWindow::ReleaseAbort();
       }
     }
   } else {
@@ -321,4 +329,7 @@ SPErr goTimer(AITimerMessage* message) {
   return kNoErr;
 }
 
-void EndBulkUpdateAtShutdown() { ProgressWindow::Close(); }
+void EndBulkUpdateAtShutdown() {
+  ProgressWindow::Close();
+  ProgressWindow::ReleaseAbort();
+}

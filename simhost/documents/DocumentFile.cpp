@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -143,11 +142,6 @@ bool DecodeHex(const std::string& data, std::string* out) {
   return false;  // no end-of-data mark: cut short
 }
 
-bool EndsWithEof(const std::string& bytes) {
-  size_t end = bytes.find_last_not_of(" \r\n\t");
-  return end != std::string::npos && end + 1 >= 5 && bytes.compare(end + 1 - 5, 5, "%%EOF") == 0;
-}
-
 AIErr Damaged(std::string* problem, const std::string& why) {
   if (problem != nullptr) *problem = why;
   return kDamagedFileErr;
@@ -209,34 +203,149 @@ AIErr WriteModelFile(const std::string& path, const nlohmann::json& model, const
   return WriteDocumentFile(path, *document);
 }
 
-AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_ptr<Document>* out,
-                            std::string* problem) {
-  if (bytes.compare(0, 5, "%PDF-") != 0) {
+namespace {
+
+// Where a document's bytes come from: all of them in memory, or a file read in pieces.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual unsigned long long Size() const = 0;
+  // The bytes [offset, offset + count) as far as they exist, into out; false when they
+  // cannot be read.
+  virtual bool Read(unsigned long long offset, size_t count, std::string* out) = 0;
+};
+
+class MemorySource : public ByteSource {
+ public:
+  explicit MemorySource(const std::string& bytes) : bytes_(bytes) {}
+  unsigned long long Size() const override { return bytes_.size(); }
+  bool Read(unsigned long long offset, size_t count, std::string* out) override {
+    *out = offset < bytes_.size() ? bytes_.substr(static_cast<size_t>(offset), count) : std::string();
+    return true;
+  }
+
+ private:
+  const std::string& bytes_;
+};
+
+class FileSource : public ByteSource {
+ public:
+  explicit FileSource(std::ifstream& in) : in_(in) {
+    in_.seekg(0, std::ios::end);
+    const std::streamoff end = in_.tellg();
+    size_ = end > 0 ? static_cast<unsigned long long>(end) : 0;
+  }
+  unsigned long long Size() const override { return size_; }
+  bool Read(unsigned long long offset, size_t count, std::string* out) override {
+    out->clear();
+    if (offset >= size_) return true;
+    const unsigned long long rest = size_ - offset;
+    out->resize(static_cast<size_t>(rest < count ? rest : count));
+    in_.clear();
+    in_.seekg(static_cast<std::streamoff>(offset));
+    in_.read(&(*out)[0], static_cast<std::streamsize>(out->size()));
+    return !in_.bad() && static_cast<size_t>(in_.gcount()) == out->size();
+  }
+
+ private:
+  std::ifstream& in_;
+  unsigned long long size_ = 0;
+};
+
+// Where text occurs in [from, end of source), looking through pieces that overlap by
+// its length less one; npos when it does not, or the source cannot be read.
+constexpr unsigned long long kNotFound = ~0ull;
+unsigned long long FindIn(ByteSource& source, const std::string& text, unsigned long long from, bool* readable) {
+  std::string piece;
+  for (unsigned long long at = from; at < source.Size(); at += kDocumentReadPiece - (text.size() - 1)) {
+    if (!source.Read(at, kDocumentReadPiece, &piece)) {
+      *readable = false;
+      return kNotFound;
+    }
+    const size_t found = piece.find(text);
+    if (found != std::string::npos) return at + found;
+    if (piece.size() < kDocumentReadPiece) break;
+  }
+  return kNotFound;
+}
+
+// Whether the last bytes other than blanks are "%%EOF", looking back a piece at a time.
+bool EndsWithEof(ByteSource& source, bool* readable) {
+  std::string piece;
+  unsigned long long end = source.Size();
+  while (end > 0) {
+    const unsigned long long start = end > kDocumentReadPiece ? end - kDocumentReadPiece : 0;
+    if (!source.Read(start, static_cast<size_t>(end - start), &piece)) {
+      *readable = false;
+      return false;
+    }
+    const size_t last = piece.find_last_not_of(" \r\n\t");
+    if (last != std::string::npos) {
+      const unsigned long long lastAt = start + last;
+      if (lastAt < 4) return false;
+      std::string tail;
+      if (!source.Read(lastAt - 4, 5, &tail)) *readable = false;
+      return tail == "%%EOF";
+    }
+    end = start;
+  }
+  return false;
+}
+
+AIErr Unreadable(std::string* problem) {
+  if (problem != nullptr) *problem = "cannot read the file";
+  return kFileNotFoundErr;
+}
+
+// The private data dictionary of a document is one short line; a longer one is not ours.
+constexpr size_t kDictionaryLimit = 4096;
+
+AIErr DocumentFrom(ByteSource& source, Fonts& fonts, std::unique_ptr<Document>* out, std::string* problem) {
+  std::string head;
+  if (!source.Read(0, 5, &head)) return Unreadable(problem);
+  if (head != "%PDF-") {
     if (problem != nullptr) *problem = "not a PDF-compatible document";
     return kForeignFileErr;
   }
-  size_t marker = bytes.find(kPrivateDataType);
-  if (marker == std::string::npos) {
+  bool readable = true;
+  const unsigned long long marker = FindIn(source, kPrivateDataType, 0, &readable);
+  if (!readable) return Unreadable(problem);
+  if (marker == kNotFound) {
     if (problem != nullptr) *problem = "no private data of this host";
     return kForeignFileErr;
   }
-  if (bytes.find(kPrivateDataType, marker + 1) != std::string::npos) return Damaged(problem, "private data twice");
-  if (!EndsWithEof(bytes)) return Damaged(problem, "the file is cut short");
-  size_t dictEnd = bytes.find(">>", marker);
-  if (dictEnd == std::string::npos) return Damaged(problem, "unreadable private data dictionary");
-  std::string dict = bytes.substr(marker, dictEnd - marker);
+  const bool twice = FindIn(source, kPrivateDataType, marker + 1, &readable) != kNotFound;
+  if (!readable) return Unreadable(problem);
+  if (twice) return Damaged(problem, "private data twice");
+  const bool ended = EndsWithEof(source, &readable);
+  if (!readable) return Unreadable(problem);
+  if (!ended) return Damaged(problem, "the file is cut short");
+
+  std::string window;
+  if (!source.Read(marker, kDictionaryLimit, &window)) return Unreadable(problem);
+  const size_t dictLength = window.find(">>");
+  if (dictLength == std::string::npos) return Damaged(problem, "unreadable private data dictionary");
+  std::string dict = window.substr(0, dictLength);
   unsigned long long format = 0, crc = 0, length = 0;
   if (!DictNumber(dict, "/Format", &format) || !DictNumber(dict, "/CRC32", &crc) ||
       !DictNumber(dict, "/Length", &length))
     return Damaged(problem, "unreadable private data dictionary");
   if (format != kPrivateDataFormat) return Damaged(problem, "private data of an unknown format " + std::to_string(format));
   const std::string streamHead = ">>\nstream\n";
-  if (bytes.compare(dictEnd, streamHead.size(), streamHead) != 0) return Damaged(problem, "private data stream missing");
-  size_t data = dictEnd + streamHead.size();
-  if (length > bytes.size() - data || bytes.compare(data + length, 10, "\nendstream") != 0)
+  if (window.compare(dictLength, streamHead.size(), streamHead) != 0) return Damaged(problem, "private data stream missing");
+  const unsigned long long data = marker + dictLength + streamHead.size();
+  const std::string streamEnd = "\nendstream";
+  if (data > source.Size() || length > source.Size() - data) return Damaged(problem, "private data stream of the wrong length");
+  // Checked before anything of it is read: the stream is held whole to be decoded.
+  if (length > kMaxPrivateDataBytes)
+    return Damaged(problem, "private data of " + std::to_string(length) + " bytes, more than this host reads");
+  std::string stream;
+  if (!source.Read(data, static_cast<size_t>(length) + streamEnd.size(), &stream)) return Unreadable(problem);
+  if (stream.compare(static_cast<size_t>(length), streamEnd.size(), streamEnd) != 0)
     return Damaged(problem, "private data stream of the wrong length");
+  stream.resize(static_cast<size_t>(length));
   std::string text;
-  if (!DecodeHex(bytes.substr(data, length), &text)) return Damaged(problem, "private data is not hex");
+  if (!DecodeHex(stream, &text)) return Damaged(problem, "private data is not hex");
   if (Crc32(text) != crc) return Damaged(problem, "private data does not match its checksum");
   nlohmann::json model = nlohmann::json::parse(text, nullptr, false);
   if (model.is_discarded()) return Damaged(problem, "private data is not JSON");
@@ -247,6 +356,14 @@ AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_
   return kNoErr;
 }
 
+}  // namespace
+
+AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_ptr<Document>* out,
+                            std::string* problem) {
+  MemorySource source(bytes);
+  return DocumentFrom(source, fonts, out, problem);
+}
+
 AIErr ReadDocumentFile(const std::string& path, Fonts& fonts, std::unique_ptr<Document>* out, std::string* problem) {
   std::ifstream in;
   if (os::KindOfPath(path, true) == os::PathKind::kRegularFile) in.open(os::NativePath(path), std::ios::binary);
@@ -254,13 +371,10 @@ AIErr ReadDocumentFile(const std::string& path, Fonts& fonts, std::unique_ptr<Do
     if (problem != nullptr) *problem = "cannot read " + path;
     return kFileNotFoundErr;
   }
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) {
-    if (problem != nullptr) *problem = "cannot read " + path;
-    return kFileNotFoundErr;
-  }
-  return DocumentFromFileBytes(bytes.str(), fonts, out, problem);
+  FileSource source(in);
+  const AIErr err = DocumentFrom(source, fonts, out, problem);
+  if (err == kFileNotFoundErr && problem != nullptr) *problem = "cannot read " + path;
+  return err;
 }
 
 }  // namespace simhost

@@ -33,6 +33,12 @@ AIErr WriteDocumentFile(const std::string& path, const Document& document);
 AIErr WriteModelFile(const std::string& path, const nlohmann::json& model, const std::string& defaultVersion,
                      std::string* problem);
 
+// A file is read in pieces of this size, never whole: what cannot be a document is
+// refused after its first bytes, and a huge file costs time, not memory.
+constexpr size_t kDocumentReadPiece = 1 << 20;
+// The most private data (the model's hex) a document may hold; it is decoded in memory.
+constexpr unsigned long long kMaxPrivateDataBytes = 16ull << 20;
+
 // Reads a document back; on failure one of the codes above and, in problem, why.
 AIErr DocumentFromFileBytes(const std::string& bytes, Fonts& fonts, std::unique_ptr<Document>* out,
                             std::string* problem);

@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <set>
 #include <sstream>
 
+#include "os/Files.h"
 #include "os/Terminal.h"
 #include "os/Windowing.h"
 #include "PlatformExpectations.h"
@@ -18,6 +20,7 @@
 #include "suites/Menus.h"
 #include "documents/Samples.h"
 #include "BulkRunTest.h"
+#include "Program.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
 #include "shellMain/PluginGlobals.h"
@@ -28,7 +31,38 @@ using namespace testing_support;
 
 namespace {
 
-class BulkUpdateTest : public BulkRunTest {};
+class BulkUpdateTest : public BulkRunTest {
+ protected:
+  // The texts of a document's text frames, to tell whose copy a file is.
+  std::u16string TextOf(const std::string& path) {
+    std::u16string text;
+    if (auto document = Read(path)) {
+      simhost::ForEachArt(*document, [&](simhost::Art& art) {
+        if (art.type == kTextFrameArt) text += art.Text() + u"|";
+      });
+    }
+    return text;
+  }
+  // The log's records, read as a strict CSV reader does.
+  std::vector<std::vector<std::string>> Records() {
+    std::vector<std::vector<std::string>> records;
+    EXPECT_TRUE(ReadCSV(Log(), &records)) << Log();
+    return records;
+  }
+  // Every "saved" record names a copy of its own that exists and is its source's copy.
+  void ExpectEverySavedCopyIsItsSources(size_t saved) {
+    std::set<std::string> copies;
+    for (const auto& record : Records()) {
+      ASSERT_EQ(record.size(), 4u);
+      if (record[3] != "Save as operation completed") continue;
+      EXPECT_TRUE(copies.insert(record[2]).second) << record[2] << " reported saved twice";
+      const std::string copy = Joined(folder_, record[2]);
+      ASSERT_TRUE(std::filesystem::exists(simhost::os::NativePath(copy))) << copy;
+      EXPECT_EQ(TextOf(copy), TextOf(Joined(folder_, record[1]))) << copy << " is not the copy of " << record[1];
+    }
+    EXPECT_EQ(copies.size(), saved);
+  }
+};
 
 TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
   std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi")})));
@@ -164,7 +198,7 @@ TEST_F(BulkUpdateTest, AbortWhileTheFirstOfTenIsOpen) {
   EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 10 files");
   auto lines = SplitLines(Log(), "\r\n");
   EXPECT_EQ(lines.size(), 10u) << "every canceled file has its line";
-  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back when the window closes";
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "Ctrl-C is given back once the summary is shown";
 }
 
 TEST_F(BulkUpdateTest, ACanceledSaveAsksWhetherToEndTheRun) {
@@ -285,6 +319,92 @@ TEST_F(BulkUpdateTest, JapaneseTextsInTheLogAndTheSummary) {
   EXPECT_NE(log.find("\"チラシ.ai\",\"チラシ[CP_更新済みAi28.1.0].ai\",\"別名で保存が終了しました。\""), std::string::npos) << log;
   EXPECT_NE(log.find("\"エラー: このファイルには、テキストは含まれていません。\""), std::string::npos) << log;
   EXPECT_EQ(Summary(), "一括更新が終了しました。\r更新不要 : 1 件\r更新成功 : 1 件");
+}
+
+// However a name is made, the log holds one record for its file, naming it exactly
+// (a leading "=", "+", "-" or "@" included). Where the file system refuses a name
+// (quotes and line breaks on Windows) there is no such file to log.
+TEST_F(BulkUpdateTest, EveryFileIsOneRecordOfTheLogWhateverItsName) {
+  const std::string names[] = {
+      "he said \"hi\".ai", "line\nbreak.ai", "a,b.ai", "=1+2.ai", "=HYPERLINK(\"x\",\"y\").ai", "+1.ai", "-1.ai",
+      "@SUM(A1).ai",
+      // Forges a record that a CSV reader would take for a saved payroll.ai (a name with
+      // the marker itself would not be listed at all).
+      "x.ai\",\"\",\"Error: Could not open document.\"\r\n\"2026-12-09 10:00:00\",\"payroll.ai\",\"payroll-new.ai\","
+      "\"Save as operation completed\"\r\n\"y.ai"};
+  std::set<std::string> made;
+  for (const std::string& name : names) {
+    const json model = SimpleModel(json::array({Frame(name)}));
+    if (simhost::WriteModelFile(Joined(folder_, name), model, "24.0.0", nullptr) == kNoErr) made.insert(name);
+  }
+  ASSERT_GE(made.size(), 5u);
+  ChooseBulk();
+  RunToSummary();
+  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : " + std::to_string(made.size()) + " files");
+  std::set<std::string> logged;
+  for (const auto& record : Records()) EXPECT_TRUE(logged.insert(record.at(1)).second) << record.at(1);
+  EXPECT_EQ(logged, made);
+  ExpectEverySavedCopyIsItsSources(made.size());
+}
+
+// When lines cannot be written to the log, the summary says how many files it lacks;
+// the run itself, and every copy it can make, go on as always.
+TEST_F(BulkUpdateTest, ARunWhoseLogCannotBeWrittenSaysSo) {
+  struct Case {
+    int language;
+    bool fromTheStart;  // else after the first file
+    const char* summary;
+  };
+  const Case cases[] = {
+      {0, true, "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 2 files"},
+      {1, true, "一括更新が終了しました。\r更新成功 : 2 件\rログ (Kestrune.log) に記録できなかったファイル : 2 件"},
+      {0, false, "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 1 files"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.summary);
+    simhost::HostConfig config;
+    config.language = c.language;
+    Start(config);
+    FreshFolder();
+    Write("a.ai", SimpleModel(json::array({Frame("a")})));
+    Write("b.ai", SimpleModel(json::array({Frame("b")})));
+    const std::string log = Joined(folder_, "Kestrune.log");
+    if (c.fromTheStart) std::filesystem::create_directory(simhost::os::NativePath(log));
+    ChooseBulk();
+    if (!c.fromTheStart) {
+      while (globals().spoolCount == 2) Tick();
+      ASSERT_EQ(LogLines().size(), 1u);
+      std::filesystem::remove(simhost::os::NativePath(log));
+      std::filesystem::create_directory(simhost::os::NativePath(log));
+    }
+    RunToSummary();
+    EXPECT_EQ(Summary(), c.summary);
+    EXPECT_EQ(docs().savedFiles().size(), 2u);
+  }
+}
+
+// Two runs over one folder at once (another workstation, or the same user twice): a
+// second host runs a whole bulk update while this one is about to save its first copy.
+// Each run claims its copy's name before saving, so neither replaces the other's.
+TEST_F(BulkUpdateTest, TwoRunsOverOneFolderNeverReplaceEachOthersCopies) {
+  Write("a.ai", SimpleModel(json::array({Frame("from a")})));
+  Write("b.ai", SimpleModel(json::array({Frame("from b")})));
+  ProgramRun other;
+  bool started = false;
+  host().actions().playObserver = [&](const simhost::PlayedEvent& event) {
+    if (started || event.name != "adobe_saveDocumentAs") return;
+    started = true;
+    other = RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", TestPluginPath(), "--yes", "--fast-timer", "--installed-font",
+                                               "Sans", "bulk-update", folder_});
+  };
+  ChooseBulk();
+  RunToSummary();
+  host().actions().playObserver = nullptr;
+  ASSERT_TRUE(started);
+  EXPECT_EQ(other.exitStatus, 0) << other.out << other.err;
+  EXPECT_NE(ProgramText(other.out).find("Update successful : 2 files"), std::string::npos) << other.out;
+  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 2 files");
+  ExpectEverySavedCopyIsItsSources(4);
 }
 
 }  // namespace

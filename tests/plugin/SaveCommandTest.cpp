@@ -120,12 +120,22 @@ TEST_F(SaveCommandTest, CanceledAndFailedSaves) {
   EXPECT_EQ(PlayRecordedStep(), kCanceledErr);
   EXPECT_TRUE(host().ui().dialogs().empty()) << "a cancel is the user's own doing";
   EXPECT_EQ(globals().canceledCount, 1);
+  EXPECT_FALSE(std::filesystem::exists(Updated("flyer"))) << "the name claimed for the copy is given back";
 
   const AIErr diskFull = AIFourCharCode("DSK!");
   host().faults().Inject("play:adobe_saveDocumentAs", diskFull);
   EXPECT_EQ(PlayRecordedStep(), diskFull);
   EXPECT_EQ(globals().saveErrorCount, 1);
   EXPECT_FALSE(std::filesystem::exists(Updated("flyer")));
+
+  // A copy whose free name the file system cannot make is a failed save, not a search
+  // through the other counters; the host is not asked to save.
+  host().faults().Clear();
+  Open(Write(std::string(240, 'n') + ".ai", Model(json::array({Layer(json::array({Frame("Hi")}))}))));
+  const size_t saves = docs().savedFiles().size();
+  EXPECT_EQ(PlayRecordedStep(), AIFourCharCode("NoCp"));
+  EXPECT_EQ(globals().saveErrorCount, 2);
+  EXPECT_EQ(docs().savedFiles().size(), saves);
 }
 
 TEST_F(SaveCommandTest, NamesTheSecondCopyWithACounter) {

@@ -49,16 +49,31 @@ TEST_F(TerminalProgressTest, TheMessageLineStaysEmptyThroughoutARun) {
   }
 }
 
-// Ctrl-C during a run: the window says so at the plug-in's next check, then the run ends.
+// Whether Ctrl-C was still the run's during the pause before the summary; a second
+// Ctrl-C is pressed there, which ends this program if it is not.
+bool gHeldDuringPause = false;
+void PressCtrlCAgain(int) {
+  gHeldDuringPause = !simhost::os::InterruptHandlingIsDefault();
+  if (gHeldDuringPause) simhost::os::RaiseInterrupt();
+}
+
+// Ctrl-C during a run: the window says so at the plug-in's next check, then the run
+// ends; a second Ctrl-C while it ends is the run's too, until the summary is shown.
 TEST_F(TerminalProgressTest, CtrlCIsShownAsAbortBeforeTheRunEnds) {
   for (int i = 0; i < 3; ++i) Write("f" + std::to_string(i) + ".ai", SimpleModel(json::array({Frame("x")})));
   testing::internal::CaptureStderr();
   ChooseBulk();
   Tick();
   simhost::os::RaiseInterrupt();
+  gHeldDuringPause = false;
+  clock()->onSleep = PressCtrlCAgain;
   Tick();
+  clock()->onSleep = nullptr;
   const std::string window = testing::internal::GetCapturedStderr();
   EXPECT_EQ(globals().spoolState, kSpoolIdle);
+  EXPECT_TRUE(gHeldDuringPause);
+  EXPECT_EQ(Summary(), "Bulk update completed.\rCanceled : 3 files");
+  EXPECT_TRUE(simhost::os::InterruptHandlingIsDefault()) << "given back once the summary was shown";
   const auto lines = SplitLines(window, "\n");
   ASSERT_GE(lines.size(), 2u) << window;
   EXPECT_TRUE(std::regex_search(lines.front(), std::regex(R"(^Progress \[.*Ctrl-C: Abort$)"))) << window;

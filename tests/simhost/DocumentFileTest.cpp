@@ -223,5 +223,35 @@ TEST_F(DocumentFileOnDisk, WritingReplacesAFileWholeOrLeavesIt) {
   EXPECT_EQ(entries, 1);
 }
 
+// A file is read a piece at a time: the private data's mark, a second one, and the
+// "%%EOF" behind many blanks are found wherever the edges of the pieces cut them.
+TEST_F(DocumentFileOnDisk, AFileIsReadInPiecesWhereverTheirEdgesFall) {
+  const std::string good = simhost::DocumentFileBytes(*FromModel(CompleteModel()));
+  const std::string mark = "/Type /KestrunePrivateData";
+  const size_t headEnd = good.find('\n') + 1;
+  const size_t piece = simhost::kDocumentReadPiece;
+  simhost::Fonts fonts;
+  std::unique_ptr<Document> document;
+  std::string problem;
+  for (size_t cut : {size_t{0}, size_t{1}, mark.size() - 1, mark.size()}) {
+    SCOPED_TRACE(cut);
+    // A comment line behind the header moves the mark so that the first piece ends cut
+    // bytes into it.
+    const size_t pad = piece - cut - good.find(mark) - 2;
+    const std::string bytes = good.substr(0, headEnd) + "%" + std::string(pad, ' ') + "\n" + good.substr(headEnd);
+    ASSERT_EQ(bytes.find(mark), piece - cut);
+    testing_support::WriteFile(PathIn("pieces.ai"), bytes);
+    EXPECT_EQ(simhost::ReadDocumentFile(PathIn("pieces.ai"), fonts, &document, &problem), kNoErr) << problem;
+    // The search for a second mark starts behind the first; its first piece ends cut
+    // bytes into this one.
+    const size_t second = bytes.find(mark) + 1 + piece - cut;
+    testing_support::WriteFile(PathIn("pieces.ai"), bytes + std::string(second - bytes.size(), ' ') + mark);
+    EXPECT_EQ(simhost::ReadDocumentFile(PathIn("pieces.ai"), fonts, &document, &problem), simhost::kDamagedFileErr);
+    EXPECT_EQ(problem, "private data twice");
+  }
+  testing_support::WriteFile(PathIn("pieces.ai"), good + std::string(piece + 2, '\n'));
+  EXPECT_EQ(simhost::ReadDocumentFile(PathIn("pieces.ai"), fonts, &document, &problem), kNoErr) << problem;
+}
+
 }  // namespace
 }  // namespace documents_test

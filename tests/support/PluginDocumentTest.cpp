@@ -35,6 +35,44 @@ std::vector<std::string> SplitLines(const std::string& text, const std::string& 
   return lines;
 }
 
+bool ReadCSV(const std::string& text, std::vector<std::vector<std::string>>* records) {
+  records->clear();
+  std::vector<std::string> record;
+  size_t at = 0;
+  while (at < text.size()) {
+    std::string field;
+    if (text[at] == '"') {
+      for (++at;; ++at) {
+        if (at >= text.size()) return false;  // a quote never closed
+        if (text[at] != '"') {
+          field += text[at];
+        } else if (at + 1 < text.size() && text[at + 1] == '"') {
+          field += '"';
+          ++at;
+        } else {
+          ++at;
+          break;
+        }
+      }
+    } else {
+      while (at < text.size() && text[at] != ',' && text[at] != '\r' && text[at] != '\n') {
+        if (text[at] == '"') return false;  // a quote inside a field that is not quoted
+        field += text[at++];
+      }
+    }
+    record.push_back(field);
+    if (at < text.size() && text[at] == ',') {
+      ++at;
+      continue;
+    }
+    if (text.compare(at, 2, "\r\n") != 0) return false;  // anything else behind a field
+    at += 2;
+    records->push_back(record);
+    record.clear();
+  }
+  return record.empty();
+}
+
 PluginDocumentTest::PluginDocumentTest() : folder_(MakeTempFolder("plugin")) { Start(simhost::HostConfig()); }
 
 PluginDocumentTest::~PluginDocumentTest() {

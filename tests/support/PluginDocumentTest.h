@@ -25,6 +25,10 @@ nlohmann::json ModelOf(nlohmann::json layers, const std::string& creator = "24.0
 // One layer holding the art.
 nlohmann::json SimpleModel(nlohmann::json art, const std::string& creator = "24.0.0");
 std::vector<std::string> SplitLines(const std::string& text, const std::string& separator);
+// The records of a CSV text as a strict reader takes them (RFC 4180: records end in CR LF,
+// a quoted field may hold commas, line breaks and doubled quotes). False when the text
+// is not such CSV.
+bool ReadCSV(const std::string& text, std::vector<std::vector<std::string>>* records);
 
 class PluginDocumentTest : public testing::Test {
  protected:

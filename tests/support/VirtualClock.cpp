@@ -5,7 +5,7 @@
 
 namespace {
 // 2026-12-09 10:00:00, a fixed start so that time stamps are predictable.
-VirtualClockState gClock = {1796810400LL, 0, 0};
+VirtualClockState gClock = {1796810400LL, 0, 0, nullptr};
 }  // namespace
 
 extern "C" VirtualClockState* KestruneVirtualClock() { return &gClock; }
@@ -19,6 +19,7 @@ LocalTime CurrentLocalTime() {
 
 void SleepMilliseconds(int milliseconds) {
   if (milliseconds <= 0) return;
+  if (gClock.onSleep != nullptr) gClock.onSleep(milliseconds);
   ++gClock.sleeps;
   gClock.sleptMilliseconds += milliseconds;
   gClock.nowSeconds += milliseconds / 1000;

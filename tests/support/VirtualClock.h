@@ -7,6 +7,7 @@ struct VirtualClockState {
   long long nowSeconds;          // seconds since 1970, read as local time
   long long sleptMilliseconds;   // all pauses taken so far
   int sleeps;                    // number of pauses
+  void (*onSleep)(int milliseconds);  // when set, called at each pause, as it begins
 };
 
 #include "shellMain/PluginMain.h"

@@ -10,6 +10,7 @@
 
 #include "os/Process.h"
 #include "DirectPlugin.h"
+#include "PluginDocumentTest.h"
 #include "PlatformExpectations.h"
 #include "TestHost.h"
 #include "core/Faults.h"
@@ -218,6 +219,10 @@ TEST_F(ActivityLogTest, NoLineWithoutLogPathOrDocumentNameOrWhenTheFileCannotBeW
   WriteDebugMessage((folder.path() + "/missing/Kestrune.log").c_str(), "a.ai", "", "x");
   EXPECT_TRUE(fs::is_directory(logPath));
   EXPECT_FALSE(fs::exists(folder.path() + "/missing"));
+  EXPECT_EQ(plugin.globals().logLinesLost, 6) << "every line of the run that is not written is counted";
+  plugin.globals().actionMode = 0;
+  WriteDebugMessage(logPath.c_str(), "a.ai", "", "x");
+  EXPECT_EQ(plugin.globals().logLinesLost, 6) << "outside a bulk update nothing is lost";
 }
 
 TEST_F(ActivityLogTest, TwoRunsAppendToOneFileOlderFirstAndNoHandleStaysOpen) {
@@ -237,10 +242,30 @@ TEST_F(ActivityLogTest, TwoRunsAppendToOneFileOlderFirstAndNoHandleStaysOpen) {
   EXPECT_EQ(before, after);
 }
 
-TEST_F(ActivityLogTest, FieldsAreWrittenAsTheyStandAndNeverUsedAsAFormat) {
+TEST_F(ActivityLogTest, FieldsAreQuotedAsCSVReadersExpectAndNeverUsedAsAFormat) {
   WriteDebugMessage(logPath.c_str(), "say \"hi\", %s%n%d.ai", (folder.path() + "/x,\"%n\".ai").c_str(), "100% done");
   EXPECT_EQ(ReadFile(logPath),
-            "\"2027-01-02 03:04:05\",\"say \"hi\", %s%n%d.ai\",\"x,\"%n\".ai\",\"100% done\"\r\n");
+            "\"2027-01-02 03:04:05\",\"say \"\"hi\"\", %s%n%d.ai\",\"x,\"\"%n\"\".ai\",\"100% done\"\r\n");
+}
+
+// Whatever a name holds, a CSV reader finds one record for it, with the name exactly as
+// it is: a reader of the log must be able to find the file. A leading "=", "+", "-" or
+// "@" is kept too; README.md says how to open the log in a spreadsheet.
+TEST_F(ActivityLogTest, EveryLineIsOneRecordNamingItsFileExactly) {
+  const std::string forged =
+      "x.ai\",\"\",\"Error: Could not open document.\"\r\n"
+      "\"2027-01-02 03:04:05\",\"payroll.ai\",\"payroll[CP_updated_Ai28.1.0].ai\",\"Save as operation completed\"\r\n\"y.ai";
+  const std::string names[] = {"he said \"hi\".ai", "a,b.ai",     "line\nbreak.ai",    "cr\rand\r\ncrlf.ai",
+                               forged,                "\"\"",        "=HYPERLINK(\"x\",\"y\").ai",
+                               "+1.ai",               "-1.ai",      "@SUM(A1).ai",       "=1+2.ai"};
+  for (const std::string& name : names)
+    WriteDebugMessage(logPath.c_str(), name.c_str(), (folder.path() + "/" + name + "-copy.ai").c_str(), "done");
+  std::vector<std::vector<std::string>> records;
+  ASSERT_TRUE(testing_support::ReadCSV(ReadFile(logPath), &records)) << ReadFile(logPath);
+  ASSERT_EQ(records.size(), std::size(names));
+  for (size_t i = 0; i < records.size(); ++i) {
+    EXPECT_EQ(records[i], (std::vector<std::string>{"2027-01-02 03:04:05", names[i], names[i] + "-copy.ai", "done"}));
+  }
 }
 
 TEST_F(ActivityLogTest, AnUpdatedCopyInAFolderPathLongerThanAFieldIsStillNamed) {

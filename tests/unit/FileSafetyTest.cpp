@@ -13,6 +13,7 @@
 #include "platform/Directory.h"
 #include "platform/FileAppend.h"
 #include "platform/FileReader.h"
+#include "platform/NameClaim.h"
 
 using testing_support::ReadFile;
 using testing_support::TempFolder;
@@ -75,6 +76,42 @@ TEST(FileSafetyTest, AppendingWritesOnlyToARegularFileOrANewOne) {
   EXPECT_FALSE(std::filesystem::exists(elsewhere.path() + "/planted.txt"));
   EXPECT_EQ(ReadFile(folder.path() + "/plain.log"), "ab");
   EXPECT_EQ(ReadFile(folder.path() + "/new.log"), "b");
+}
+
+// Only a free name is claimed: anything standing there, a link to nowhere or a FIFO
+// included, takes it; and only an empty regular file is released.
+TEST(FileSafetyTest, AClaimTakesOnlyAFreeNameAndOnlyAnEmptyClaimIsReleased) {
+  Watchdog watchdog(30);
+  TempFolder folder;
+  TempFolder elsewhere;
+  const std::string outside = elsewhere.path() + "/outside.txt";
+  WriteFile(outside, "");
+  std::filesystem::create_symlink(outside, folder.path() + "/link.ai");
+  std::filesystem::create_symlink(elsewhere.path() + "/planted.txt", folder.path() + "/dangling.ai");
+  ASSERT_EQ(mkfifo((folder.path() + "/fifo.ai").c_str(), 0600), 0);
+  std::filesystem::create_directory(folder.path() + "/folder.ai");
+  WriteFile(folder.path() + "/plain.ai", "a");
+  struct Case {
+    const char* name;
+    platform::ClaimResult claim;
+    bool released;  // afterwards
+  };
+  const Case cases[] = {{"link.ai", platform::ClaimResult::kTaken, false},
+                        {"dangling.ai", platform::ClaimResult::kTaken, false},
+                        {"fifo.ai", platform::ClaimResult::kTaken, false},
+                        {"folder.ai", platform::ClaimResult::kTaken, false},
+                        {"plain.ai", platform::ClaimResult::kTaken, false},
+                        {"new.ai", platform::ClaimResult::kClaimed, true},
+                        {"missing/new.ai", platform::ClaimResult::kFailed, true}};
+  for (const Case& c : cases) {
+    const std::string path = folder.path() + "/" + c.name;
+    EXPECT_EQ(platform::ClaimNewFile(path.c_str()), c.claim) << c.name;
+    EXPECT_EQ(platform::ReleaseClaim(path.c_str()), c.released) << c.name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(elsewhere.path() + "/planted.txt"));
+  EXPECT_EQ(ReadFile(outside), "");
+  EXPECT_EQ(ReadFile(folder.path() + "/plain.ai"), "a");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/new.ai"));
 }
 
 TEST(FileSafetyTest, TheListingTellsRegularFilesFromTheRest) {

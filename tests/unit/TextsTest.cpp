@@ -2,6 +2,7 @@
 // the text users are shown, and every English one is the plain ASCII text.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "os/CodePage.h"
@@ -97,6 +98,8 @@ const Expected kExpected[] = {
      "\rUpdate unnecessary : %d files"},
     {TextId::kSummarySuccessful, "\r更新成功 : %d 件",
      "\rUpdate successful : %d files"},
+    {TextId::kSummaryLogLinesLost, "\rログ (Kestrune.log) に記録できなかったファイル : %d 件",
+     "\rNot recorded in the activity log (Kestrune.log) : %d files"},
     {TextId::kProgressTitle, "進捗状況",
      "Progress"},
     {TextId::kProgressAbort, "中断",
@@ -203,6 +206,20 @@ TEST(Texts, CountTextsFormatTheirNumberAndNothingElseIsUsedAsAFormat) {
   plugin.globals().appLanguage = 0;
   EXPECT_FALSE(FormatCountText(small, sizeof(small), TextId::kSummaryFontErrors, 1000));
   EXPECT_STREQ(small, "");
+
+  // The summary's 512-byte field holds its head and every line at the largest count, so
+  // its last line, the files the log lacks, is never cut off.
+  for (ai::int32 language : {0, 1}) {
+    plugin.globals().appLanguage = language;
+    size_t total = std::strlen(Text(TextId::kSummaryHead));
+    for (TextId line : {TextId::kSummaryFontErrors, TextId::kSummaryOpenErrors, TextId::kSummarySaveErrors,
+                        TextId::kSummaryCanceled, TextId::kSummaryUnnecessary, TextId::kSummarySuccessful,
+                        TextId::kSummaryLogLinesLost}) {
+      ASSERT_TRUE(FormatCountText(field, sizeof(field), line, 2147483647));
+      total += std::strlen(field);
+    }
+    EXPECT_LE(total, 511u) << "language " << language;
+  }
 }
 
 }  // namespace

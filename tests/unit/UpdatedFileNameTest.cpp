@@ -12,6 +12,7 @@
 #include "TestHost.h"
 #include "core/Faults.h"
 #include "actionManagerHandler/updatedFileName.h"
+#include "platform/NameClaim.h"
 
 namespace fs = std::filesystem;
 
@@ -162,6 +163,32 @@ TEST_F(UpdatedFileNameTest, ACandidateTheHostCannotAnswerForCountsAsTaken) {
   EXPECT_EQ(always.first, 0);
   EXPECT_EQ(always.second, In("flyer"));
   plugin.host().faults().Clear();
+}
+
+// A copy's name is made on disk as it is chosen, so the next run (or another host)
+// finds it taken at once; one the file system cannot make is no reason to try the next.
+TEST_F(UpdatedFileNameTest, AClaimedNameIsMadeAtOnceAndAnUncreatableOneIsNotPassedOver) {
+  char field[kUpdatedPathBytes];
+  auto claim = [&field](const std::string& source) {
+    std::strcpy(field, source.c_str());
+    return ClaimCPFileName(field);
+  };
+  ASSERT_EQ(claim(In("flyer.ai")), CopyNameClaim::kClaimed);
+  EXPECT_EQ(std::string(field), In("flyer[CP_updated_Ai28.1.0].ai"));
+  EXPECT_EQ(fs::file_size(field), 0u);
+  ASSERT_EQ(claim(In("flyer.ai")), CopyNameClaim::kClaimed);
+  EXPECT_EQ(std::string(field), In("flyer[CP_updated_Ai28.1.0](1).ai"));
+  EXPECT_TRUE(platform::ReleaseClaim(field));
+  EXPECT_FALSE(fs::exists(field));
+  Touch(field);
+  EXPECT_FALSE(platform::ReleaseClaim(field)) << "a file with content is no claim";
+  EXPECT_TRUE(fs::exists(field));
+
+  const std::string longStem = In(std::string(240, 'n'));  // with the marker, too long a name
+  EXPECT_EQ(claim(longStem + ".ai"), CopyNameClaim::kNotCreated);
+  EXPECT_EQ(std::string(field), longStem + "[CP_updated_Ai28.1.0].ai");
+  EXPECT_EQ(claim(In("missing/flyer.ai")), CopyNameClaim::kNotCreated);
+  EXPECT_FALSE(fs::exists(In("missing")));
 }
 
 TEST_F(UpdatedFileNameTest, EitherMarkerIsRecognisedWhateverTheHostLanguage) {
