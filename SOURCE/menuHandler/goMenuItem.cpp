@@ -9,10 +9,10 @@
 #include "common/Heap.h"
 #include "common/Texts.h"
 #include "folderScan.h"
-#include "menuHandler.h"
 #include "platform/PathRules.h"
 #include "platform/ProgressWindow.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace {
