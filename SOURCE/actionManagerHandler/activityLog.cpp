@@ -5,7 +5,6 @@
 
 #include "AICharacterEncoding.h"
 #include "IAIFilePath.hpp"
-#include "menuHandler/folderScan.h"
 #include "platform/Clock.h"
 #include "platform/FileAppend.h"
 #include "platform/PathRules.h"
@@ -172,15 +171,6 @@ void LogNameFromPath(const char* utf8Path, char* out) {
   LogNameOf(ValidUTF8(utf8Path, std::strlen(utf8Path)), out);
 }
 
-void BulkEntryLogName(char* out) {
-  if (out == nullptr) return;
-  out[0] = 0;
-  if (g == nullptr || g->spool == nullptr || g->spoolCount <= 0) return;
-  char utf8[kSpoolPathUnits * 3] = {0};
-  if (!platform::UTF8FromPathText(g->spool[0].path, utf8, sizeof(utf8))) return;
-  LogNameFromPath(utf8, out);
-}
-
 void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
   if (out == nullptr) return;
   out[0] = 0;
@@ -229,9 +219,9 @@ bool AppendLine(const char* logPath, const char* documentName, const char* updat
 
 }  // namespace
 
-void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
-  if (!LoggingAllowed()) return;
-  if (!AppendLine(logPath, documentName, updatedPath, message)) ++g->logLinesLost;
+bool WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
+  if (!LoggingAllowed()) return true;
+  return AppendLine(logPath, documentName, updatedPath, message);
 }
 
 bool MakeLogFilePath(const char* folder, char* out) {

@@ -29,8 +29,6 @@ void GetCPLogFileName(ai::UnicodeString fullPath, char* out);
 // from its UTF-8 path as the list holds it: relative to the bulk folder as above,
 // bytes that are not UTF-8 shown as U+FFFD, into out (kLogFieldBytes).
 void LogNameFromPath(const char* utf8Path, char* out);
-// The same for the list's current entry (g->spool[0]); empty when there is none.
-void BulkEntryLogName(char* out);
 // text[0, length) with each byte that does not belong to a valid UTF-8 character
 // replaced by U+FFFD.
 std::string ValidUTF8(const char* text, size_t length);
@@ -38,9 +36,9 @@ std::string ValidUTF8(const char* text, size_t length);
 // Appends one line for the bulk update under way (g->actionMode 1002 or g->timerBusy
 // set): time stamp, document name, file name of updatedPath (or empty), message
 // (Shift-JIS or ASCII), each a quoted CSV field. Nothing happens outside a bulk update.
-// Within one, a line that is not written (no log path or document name, a log that
-// cannot be written) is counted in g->logLinesLost, for the summary to tell.
-void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
+// False when a line of a run is not written (no log path or document name, a log that
+// cannot be written), so that the summary can tell.
+bool WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
 
 // text as one CSV field: in double quotes, each double quote inside written twice.
 // Everything else stays as it is, line breaks and a leading "=", "+", "-" or "@"

@@ -5,6 +5,7 @@
 #include "IAIFilePath.hpp"
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "actionManagerHandler/activityLog.h"
+#include "actionManagerHandler/fileOutcome.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
 #include "common/Texts.h"
@@ -17,16 +18,11 @@
 
 namespace {
 
+// Every command starts a fresh count, before it asks anything.
 void ResetOutcomes() {
-  g->fontErrorCount = 0;
-  g->saveErrorCount = 0;
-  g->openErrorCount = 0;
-  g->unnecessaryCount = 0;
-  g->successCount = 0;
-  g->canceledCount = 0;
+  ResetOutcomeCounters();
   g->spoolTotal = 0;
   g->abortRequested = 0;
-  g->logLinesLost = 0;
 }
 
 ai::UnicodeString HostText(const char* shiftJis) { return ai::UnicodeString(shiftJis, kAIJapaneseCharacterEncoding); }

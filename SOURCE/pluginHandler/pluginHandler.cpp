@@ -43,11 +43,8 @@ SPErr pluginStartup(SPInterfaceMessage* message) {
 #if defined(_WIN32)
   g->pumpTimerId = 0;
 #endif
-  g->fontErrorCount = 0;
-  g->saveErrorCount = 0;
-  g->openErrorCount = 0;
-  g->unnecessaryCount = 0;
-  g->successCount = 0;
+  // The outcome counters start at 0 with the blank record PluginMain allocates; each
+  // command resets them before it counts.
   g->abortRequested = 0;
   g->suppressAlerts = 0;
 
