@@ -37,8 +37,8 @@ struct CounterLine {
   TextId line;
 };
 constexpr CounterLine kCounterLines[] = {
-    {&P::fontErrorCount, T::kSummaryFontErrors},   {&P::openErrorCount, T::kSummaryOpenErrors},
-    {&P::saveErrorCount, T::kSummarySaveErrors},   {&P::canceledCount, T::kSummaryCanceled},
+    {&P::fontErrorCount, T::kSummaryFontErrors},    {&P::openErrorCount, T::kSummaryOpenErrors},
+    {&P::saveErrorCount, T::kSummarySaveErrors},    {&P::canceledCount, T::kSummaryCanceled},
     {&P::unnecessaryCount, T::kSummaryUnnecessary}, {&P::successCount, T::kSummarySuccessful},
 };
 

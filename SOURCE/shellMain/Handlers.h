@@ -27,17 +27,17 @@ void unloadPluginSuiteFunctions(SPAccessMessage* message);
 void ShowErrorAlert(SPErr error, const char* caller, const char* selector);
 
 // Registrations start-up makes, in this order.
-SPErr addMenu(SPInterfaceMessage* message);     // menuHandler
-SPErr addTimers(SPInterfaceMessage* message);   // timerHandler
-SPErr addAction(SPInterfaceMessage* message);   // actionManagerHandler
+SPErr addMenu(SPInterfaceMessage* message);       // menuHandler
+SPErr addTimers(SPInterfaceMessage* message);     // timerHandler
+SPErr addAction(SPInterfaceMessage* message);     // actionManagerHandler
 SPErr addNotifiers(SPInterfaceMessage* message);  // notifierHandler
 
 // The host's calls, by caller and selector.
-SPErr goMenuItem(AIMenuMessage* message);          // "AI Menu"/"AI Go": menuHandler
-SPErr updateMenuItem(AIMenuMessage* message);      // "AI Menu"/"AI Update": menuHandler
-SPErr goTimer(AITimerMessage* message);            // "AI Timer"/"AI Go": timerHandler
-SPErr goNotifier(AINotifierMessage* message);      // "AI Notifier"/"AI Notify": notifierHandler
-SPErr doAction(DoActionMessage* message);          // "Action Manager"/"Do Action": actionManagerHandler
+SPErr goMenuItem(AIMenuMessage* message);      // "AI Menu"/"AI Go": menuHandler
+SPErr updateMenuItem(AIMenuMessage* message);  // "AI Menu"/"AI Update": menuHandler
+SPErr goTimer(AITimerMessage* message);        // "AI Timer"/"AI Go": timerHandler
+SPErr goNotifier(AINotifierMessage* message);  // "AI Notifier"/"AI Notify": notifierHandler
+SPErr doAction(DoActionMessage* message);      // "Action Manager"/"Do Action": actionManagerHandler
 
 // timerHandler: shut-down during a bulk update. Nothing may be left pointing into code
 // the host is about to unload.
