@@ -1,14 +1,9 @@
-// The plug-in's actions and the save command they run.
+// The plug-in's actions, by the names the host knows them by. Their registration and
+// the save command they run are declared with the shell's calls (shellMain/Handlers.h).
 #ifndef KESTRUNE_ACTIONMANAGERHANDLER_H
 #define KESTRUNE_ACTIONMANAGERHANDLER_H
 
-#include "AIActionManager.h"
-#include "SPMessages.h"
-
 #define kKestruneInsideCommand "KESTRUNE_INSIDECMD"
 #define kKestruneSaveAsAction "KESTRUNE_SAVEAS"
-
-SPErr addAction(SPInterfaceMessage* message);
-SPErr doAction(DoActionMessage* message);
 
 #endif

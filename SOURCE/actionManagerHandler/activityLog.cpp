@@ -5,7 +5,6 @@
 
 #include "AICharacterEncoding.h"
 #include "IAIFilePath.hpp"
-#include "menuHandler/folderScan.h"
 #include "platform/Clock.h"
 #include "platform/FileAppend.h"
 #include "platform/PathRules.h"
@@ -57,10 +56,6 @@ void UpdatedCopyName(const char* updatedPath, char* field) {
     name = NameAfterLastSeparator(updatedPath);
   }
   CopyCut(name.c_str(), name.size(), field, kLogFieldBytes);
-}
-
-bool LoggingAllowed() {
-  return g != nullptr && (g->actionMode == kActionModeBulkSave || g->timerBusy != 0);
 }
 
 }  // namespace
@@ -129,11 +124,13 @@ size_t CharacterLength(const unsigned char* text, size_t length) {
   return size;
 }
 
-// The name a full UTF-8 path is logged under: relative to the bulk folder when it
-// lies in it, else whole.
-void LogNameOf(const std::string& full, char* out) {
+}  // namespace
+
+void RelativeLogName(const char* logPath, const std::string& full, char* out) {
+  if (out == nullptr) return;
+  out[0] = 0;
   std::string prefix;
-  if (g != nullptr) prefix.assign(g->logFilePath, strnlen(g->logFilePath, sizeof(g->logFilePath)));
+  if (logPath != nullptr) prefix.assign(logPath, strnlen(logPath, kLogFieldBytes));
   if (prefix.size() > kLogFileNameLength &&
       prefix.compare(prefix.size() - kLogFileNameLength, kLogFileNameLength, kLogFileName) == 0)
     prefix.resize(prefix.size() - kLogFileNameLength);
@@ -143,8 +140,6 @@ void LogNameOf(const std::string& full, char* out) {
   if (name.empty()) name = full;
   CopyKeepingEnd(name, out, kLogFieldBytes);
 }
-
-}  // namespace
 
 std::string ValidUTF8(const char* text, size_t length) {
   static const char kReplacement[] = "\xEF\xBF\xBD";
@@ -169,22 +164,13 @@ void LogNameFromPath(const char* utf8Path, char* out) {
   if (out == nullptr) return;
   out[0] = 0;
   if (utf8Path == nullptr) return;
-  LogNameOf(ValidUTF8(utf8Path, std::strlen(utf8Path)), out);
-}
-
-void BulkEntryLogName(char* out) {
-  if (out == nullptr) return;
-  out[0] = 0;
-  if (g == nullptr || g->spool == nullptr || g->spoolCount <= 0) return;
-  char utf8[kSpoolPathUnits * 3] = {0};
-  if (!platform::UTF8FromPathText(g->spool[0].path, utf8, sizeof(utf8))) return;
-  LogNameFromPath(utf8, out);
+  RelativeLogName(g != nullptr ? g->logFilePath : nullptr, ValidUTF8(utf8Path, std::strlen(utf8Path)), out);
 }
 
 void GetCPLogFileName(ai::UnicodeString fullPath, char* out) {
   if (out == nullptr) return;
   out[0] = 0;
-  LogNameOf(fullPath.getInStdString(kAIUTF8CharacterEncoding), out);
+  RelativeLogName(g != nullptr ? g->logFilePath : nullptr, fullPath.getInStdString(kAIUTF8CharacterEncoding), out);
 }
 
 std::string CSVField(const char* text) {
@@ -198,10 +184,7 @@ std::string CSVField(const char* text) {
   return field;
 }
 
-namespace {
-
-// Builds the line and appends it; false when it was not written.
-bool AppendLine(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
+bool AppendLogLine(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
   if (logPath == nullptr || logPath[0] == 0 || documentName == nullptr || documentName[0] == 0) return false;
   try {
     char document[kLogFieldBytes];
@@ -227,11 +210,13 @@ bool AppendLine(const char* logPath, const char* documentName, const char* updat
   }
 }
 
-}  // namespace
+bool LogLinesDue(ai::int32 actionMode, ai::int16 timerBusy) {
+  return actionMode == kActionModeBulkSave || timerBusy != 0;
+}
 
-void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
-  if (!LoggingAllowed()) return;
-  if (!AppendLine(logPath, documentName, updatedPath, message)) ++g->logLinesLost;
+bool WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message) {
+  if (g == nullptr || !LogLinesDue(g->actionMode, g->timerBusy)) return true;
+  return AppendLogLine(logPath, documentName, updatedPath, message);
 }
 
 bool MakeLogFilePath(const char* folder, char* out) {

@@ -19,28 +19,38 @@ constexpr char kLogFileName[] = "Kestrune.log";
 // is handled by the platform's rule: cut behind its last whole character, or nothing.
 void ShiftJISToUTF8(const char* source, char* destination, long capacity);
 
-// The name a document is logged under, into out (kLogFieldBytes): its path relative to
-// the folder of the bulk update (g->logFilePath without "Kestrune.log"), else its full
-// path. A name longer than the field keeps its end behind "...". Raises ai::Error when
-// the host cannot convert the path.
+// The name a document is logged under, into out (kLogFieldBytes): RelativeLogName in the
+// log of the bulk update (g->logFilePath). Raises ai::Error when the host cannot convert
+// the path.
 void GetCPLogFileName(ai::UnicodeString fullPath, char* out);
+
+// The name a document with this full path (UTF-8) has in the log at logPath, into out
+// (kLogFieldBytes): its path relative to the log's folder (logPath without
+// "Kestrune.log") where it lies in it, else its full path. A name longer than the field
+// keeps its end behind "...".
+void RelativeLogName(const char* logPath, const std::string& fullPath, char* out);
 
 // The name a file of the bulk list is logged under when the host cannot give it,
 // from its UTF-8 path as the list holds it: relative to the bulk folder as above,
 // bytes that are not UTF-8 shown as U+FFFD, into out (kLogFieldBytes).
 void LogNameFromPath(const char* utf8Path, char* out);
-// The same for the list's current entry (g->spool[0]); empty when there is none.
-void BulkEntryLogName(char* out);
 // text[0, length) with each byte that does not belong to a valid UTF-8 character
 // replaced by U+FFFD.
 std::string ValidUTF8(const char* text, size_t length);
 
-// Appends one line for the bulk update under way (g->actionMode 1002 or g->timerBusy
-// set): time stamp, document name, file name of updatedPath (or empty), message
-// (Shift-JIS or ASCII), each a quoted CSV field. Nothing happens outside a bulk update.
-// Within one, a line that is not written (no log path or document name, a log that
-// cannot be written) is counted in g->logLinesLost, for the summary to tell.
-void WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
+// Appends one line for the bulk update under way (see LogLinesDue): AppendLogLine.
+// Nothing happens outside a bulk update. False when a line of a run is not written, so
+// that the summary can tell.
+bool WriteDebugMessage(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
+
+// Whether lines are written: while a bulk update saves a file (actionMode 1002) or its
+// timer step runs (timerBusy set).
+bool LogLinesDue(ai::int32 actionMode, ai::int16 timerBusy);
+
+// Appends one line to the log at logPath: time stamp, document name, file name of
+// updatedPath (or empty), message (Shift-JIS or ASCII), each a quoted CSV field. False
+// when it is not written: no log path or document name, a log that cannot be written.
+bool AppendLogLine(const char* logPath, const char* documentName, const char* updatedPath, const char* message);
 
 // text as one CSV field: in double quotes, each double quote inside written twice.
 // Everything else stays as it is, line breaks and a leading "=", "+", "-" or "@"

@@ -1,6 +1,7 @@
 #include "pluginHandler/AISuiteVariables.h"
 #include "actionManagerHandler.h"
 #include "common/Texts.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace {

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <optional>
 
 #include "AIActionManager.h"
 #include "AICloudDocument.h"
@@ -7,34 +8,30 @@
 #include "AIDocumentView.h"
 #include "AIUser.h"
 #include "IAIFilePath.hpp"
-#include "actionManagerHandler.h"
 #include "activityLog.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
-#include "common/ParamBlock.h"
 #include "common/Texts.h"
 #include "documentEligibility.h"
+#include "fileOutcome.h"
 #include "platform/Clock.h"
 #include "platform/NameClaim.h"
+#include "pluginHandler/ParamBlock.h"
 #include "pluginHandler/Suites.h"
 #include "relayoutText.h"
 #include "shellMain/ExceptionStatus.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 #include "textWalkers.h"
 #include "updatedFileName.h"
 
 namespace {
 
-constexpr SPErr kMissingFontsErr = AIFourCharCode("MiFn");
-constexpr SPErr kNoTextErr = AIFourCharCode("NoTx");
-constexpr SPErr kNoNameErr = AIFourCharCode("NAM2");
 // The updated copy's name was free, but nothing could be created there.
 constexpr SPErr kCopyNotCreatedErr = AIFourCharCode("NoCp");
 constexpr size_t kField = 512;
 
 constexpr ActionParamKeyID Key(const char (&code)[5]) { return static_cast<ActionParamKeyID>(AIFourCharCode(code)); }
-
-enum class Outcome { kNone, kMissingFonts, kLegacyText, kNoText, kNoName, kSaved, kCanceled, kSaveFailed };
 
 // What the command knows of the document it works on.
 struct Run {
@@ -47,20 +44,10 @@ struct Run {
 
 bool BulkMode() { return g->actionMode == kActionModeBulkSave; }
 
-void Alert(TextId text) {
-  if (sAIUser != nullptr) sAIUser->MessageAlert(ai::UnicodeString(Text(text), kAIJapaneseCharacterEncoding));
-}
-
 // A bulk file the host could not name is logged by its entry in the list, so that
 // every counted file has its line.
-void Log(const Run& run, const char* updatedPath, TextId text) {
-  char entryName[kField] = {0};
-  const char* name = run.logName;
-  if (name[0] == 0 && BulkMode()) {
-    BulkEntryLogName(entryName);
-    name = entryName;
-  }
-  WriteDebugMessage(g->logFilePath, name, updatedPath, Text(text));
+const char* LogName(const Run& run) {
+  return run.logName[0] == 0 && BulkMode() ? gBulkRun.entryLogName : run.logName;
 }
 
 // After a canceled save in a bulk update: whether to end the whole run.
@@ -76,63 +63,31 @@ void AskWhetherToEndBulkUpdate() {
     g->abortRequested = 1;
 }
 
-// The outcomes that end the command before anything is saved: an alert, a log line
-// with no updated copy, a counter and the result code.
-struct Refusal {
-  Outcome outcome;
-  TextId alert;
-  TextId log;
-  ai::int32 PluginGlobals::*counter;
-  SPErr code;
-};
-
-const Refusal kRefusals[] = {
-    {Outcome::kMissingFonts, TextId::kAlertMissingFonts, TextId::kLogMissingFonts, &PluginGlobals::fontErrorCount,
-     kMissingFontsErr},
-    {Outcome::kLegacyText, TextId::kAlertLegacyText, TextId::kLogLegacyText, &PluginGlobals::openErrorCount,
-     kNoTextErr},
-    {Outcome::kNoText, TextId::kAlertNoText, TextId::kLogNoText, &PluginGlobals::unnecessaryCount, kNoTextErr},
-    {Outcome::kNoName, TextId::kAlertNoName, TextId::kLogNoName, &PluginGlobals::saveErrorCount, kNoNameErr},
-};
-
-// Shows, logs and counts the outcome; the result code the host would get.
-SPErr Report(Outcome outcome, const Run& run) {
+// Shows the outcome as the command's mode asks, then logs and counts it; the result
+// code a host that played the action gets.
+SPErr Report(FileOutcome outcome, const Run& run) {
   const bool alerts = g->suppressAlerts == 0;
-  for (const Refusal& refusal : kRefusals) {
-    if (refusal.outcome != outcome) continue;
-    if (alerts) Alert(refusal.alert);
-    Log(run, "", refusal.log);
-    ++(g->*refusal.counter);
-    return refusal.code;
-  }
   switch (outcome) {
-    case Outcome::kSaved:
+    case FileOutcome::kSaved:
       if (BulkMode()) {
         platform::SleepMilliseconds(1000);
       } else {
-        Alert(TextId::kSaveCompleted);  // shown even for an action the host plays by itself
+        ShowOutcomeAlert(outcome);  // shown even for an action the host plays by itself
       }
-      Log(run, run.target, TextId::kSaveCompleted);
-      ++g->successCount;
-      return kNoErr;
-    case Outcome::kCanceled:
+      break;
+    case FileOutcome::kSaveCanceled:
       if (BulkMode()) {
         AskWhetherToEndBulkUpdate();
       } else if (alerts) {
-        Alert(TextId::kAlertSaveCanceled);
+        ShowOutcomeAlert(outcome);
       }
-      Log(run, run.target, TextId::kLogSaveCanceled);
-      ++g->canceledCount;
-      return kCanceledErr;
-    case Outcome::kSaveFailed:
-      if (alerts) Alert(TextId::kAlertSaveFailed);
-      Log(run, run.target, TextId::kLogSaveFailed);
-      ++g->saveErrorCount;
-      return run.saveResult;
-    default:  // none, or a refusal above
+      break;
+    default:
+      if (alerts) ShowOutcomeAlert(outcome);
       break;
   }
-  return kNoErr;
+  RecordFileOutcome(outcome, LogName(run), run.target);
+  return OutcomeStatus(outcome, run.saveResult);
 }
 
 void ToField(const ai::UnicodeString& text, char* field) {
@@ -196,8 +151,9 @@ CopyNameClaim ChooseUpdatedName(Run& run) {
   return CreateCPFileName(run.target) ? CopyNameClaim::kClaimed : CopyNameClaim::kNoName;
 }
 
-// Identifies the document, checks it, lays its text out anew and saves the copy.
-Outcome RunMainFlow(Run& run) {
+// Identifies the document, checks it, lays its text out anew and saves the copy: its
+// outcome, or none when there is no document to work on.
+std::optional<FileOutcome> RunMainFlow(Run& run) {
   const AIDocumentSuite& document = Require(sDocument);
   Require(sArt);
   Require(sLayer);
@@ -208,7 +164,7 @@ Outcome RunMainFlow(Run& run) {
   const AIErr noDocument = document.GetDocument(&current);
   if (noDocument != kNoErr && noDocument != kNoDocumentErr) throw ai::Error(noDocument);
   if (current == nullptr) {
-    if (!BulkMode()) return Outcome::kNone;
+    if (!BulkMode()) return std::nullopt;
     throw ai::Error(kUnsavedDocumentErr);
   }
   bool legacy = false;
@@ -242,8 +198,8 @@ Outcome RunMainFlow(Run& run) {
   }
   HeapFree(missingFonts);
   if (legacy) textFrameCount = 0;
-  if (missingFontCount != 0) return Outcome::kMissingFonts;
-  if (textFrameCount == 0) return legacy ? Outcome::kLegacyText : Outcome::kNoText;
+  if (missingFontCount != 0) return FileOutcome::kMissingFonts;
+  if (textFrameCount == 0) return legacy ? FileOutcome::kLegacyText : FileOutcome::kNoText;
 
   SavedView view;
   if (BulkMode()) view = ParkView();
@@ -251,11 +207,11 @@ Outcome RunMainFlow(Run& run) {
   const CopyNameClaim name = ChooseUpdatedName(run);
   if (name == CopyNameClaim::kNoName) {
     run.target[0] = 0;
-    return Outcome::kNoName;
+    return FileOutcome::kNoName;
   }
   if (name == CopyNameClaim::kNotCreated) {
     run.saveResult = kCopyNotCreatedErr;
-    return Outcome::kSaveFailed;
+    return FileOutcome::kSaveFailed;
   }
   run.claimed = !run.cloud;
   const AIErr relayout = RelayoutTextProcess();
@@ -263,7 +219,7 @@ Outcome RunMainFlow(Run& run) {
   // Text the host did not lay out anew must not be saved as updated.
   if (relayout != kNoErr) {
     run.saveResult = relayout;
-    return Outcome::kSaveFailed;
+    return FileOutcome::kSaveFailed;
   }
 
   if (run.cloud) {
@@ -273,9 +229,9 @@ Outcome RunMainFlow(Run& run) {
   }
   if (run.saveResult == kNoErr) {
     run.claimed = false;  // the claim is the copy now
-    return Outcome::kSaved;
+    return FileOutcome::kSaved;
   }
-  return run.saveResult == kCanceledErr ? Outcome::kCanceled : Outcome::kSaveFailed;
+  return run.saveResult == kCanceledErr ? FileOutcome::kSaveCanceled : FileOutcome::kSaveFailed;
 }
 
 // A claimed name whose copy was not saved is given back, so that no empty file is left
@@ -292,15 +248,15 @@ void ReleaseUnsavedClaim(Run& run) {
 SPErr MainFlow() {
   Run run;
   try {
-    const Outcome outcome = RunMainFlow(run);
+    const std::optional<FileOutcome> outcome = RunMainFlow(run);
     ReleaseUnsavedClaim(run);
-    return Report(outcome, run);
+    return outcome ? Report(*outcome, run) : kNoErr;
   } catch (...) {
     run.saveResult = StatusOfCurrentException();
   }
   ReleaseUnsavedClaim(run);
   try {
-    return Report(Outcome::kSaveFailed, run);
+    return Report(FileOutcome::kSaveFailed, run);
   } catch (...) {
     return run.saveResult;
   }

@@ -3,7 +3,7 @@
 #include "AIActionManager.h"
 #include "AIDocument.h"
 #include "common/Heap.h"
-#include "common/ParamBlock.h"
+#include "pluginHandler/ParamBlock.h"
 #include "pluginHandler/Suites.h"
 #include "shellMain/ExceptionStatus.h"
 #include "textWalkers.h"

@@ -2,6 +2,7 @@
 #include "common/Texts.h"
 #include "menuHandler.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 
 #if defined(_WIN32)

@@ -5,28 +5,24 @@
 #include "IAIFilePath.hpp"
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "actionManagerHandler/activityLog.h"
+#include "actionManagerHandler/fileOutcome.h"
 #include "common/FixedText.h"
 #include "common/Heap.h"
 #include "common/Texts.h"
 #include "folderScan.h"
-#include "menuHandler.h"
 #include "platform/PathRules.h"
 #include "platform/ProgressWindow.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace {
 
+// Every command starts a fresh count, before it asks anything.
 void ResetOutcomes() {
-  g->fontErrorCount = 0;
-  g->saveErrorCount = 0;
-  g->openErrorCount = 0;
-  g->unnecessaryCount = 0;
-  g->successCount = 0;
-  g->canceledCount = 0;
+  ResetOutcomeCounters();
   g->spoolTotal = 0;
   g->abortRequested = 0;
-  g->logLinesLost = 0;
 }
 
 ai::UnicodeString HostText(const char* shiftJis) { return ai::UnicodeString(shiftJis, kAIJapaneseCharacterEncoding); }

@@ -1,6 +1,6 @@
 #include "pluginHandler/AISuiteVariables.h"
-#include "notifierHandler.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace {

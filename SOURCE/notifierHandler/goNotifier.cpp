@@ -3,9 +3,9 @@
 #include "AIDocument.h"
 #include "AIMenu.h"
 #include "actionManagerHandler/documentEligibility.h"
-#include "notifierHandler.h"
 #include "platform/ProgressWindow.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "pluginHandler/AISuiteVariables.h"
 #include "SPBasic.h"
+#include "shellMain/Handlers.h"  // acquireSuites, releaseSuites
 
 struct ImportSuite {
   const char* name;
@@ -13,9 +14,6 @@ struct ImportSuite {
 
 extern const ImportSuite imports[];
 extern const int kImportCount;
-
-SPErr acquireSuites(SPBasicSuite* basic);
-void releaseSuites(SPBasicSuite* basic);
 
 // A suite the host did not lend is a failed call with the host's "suite not found"
 // status, never a call through null.

@@ -1,21 +1,18 @@
-#include "pluginHandler.h"
-
+// Start-up, shut-down and the host's unload/reload of the plug-in's code.
 #include <cstdlib>
 
-#include "actionManagerHandler/actionManagerHandler.h"
 #include "common/FixedText.h"
 #include "common/Version.h"
-#include "menuHandler/menuHandler.h"
-#include "notifierHandler/notifierHandler.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
-#include "timerHandler/timerHandler.h"
 
+namespace {
+
+// Whether this host version gets the plug-in's menus, timer, actions and notifiers.
 bool IsSupportedHostVersion(ai::int32 major, ai::int32 minor) {
   return major == 28 || (major == 27 && minor >= 7);
 }
-
-namespace {
 
 // The application's default script stands for its user-interface language: 1, the
 // Japanese script, selects the Japanese texts. A host that cannot say gets English.
@@ -46,11 +43,8 @@ SPErr pluginStartup(SPInterfaceMessage* message) {
 #if defined(_WIN32)
   g->pumpTimerId = 0;
 #endif
-  g->fontErrorCount = 0;
-  g->saveErrorCount = 0;
-  g->openErrorCount = 0;
-  g->unnecessaryCount = 0;
-  g->successCount = 0;
+  // The outcome counters start at 0 with the blank record PluginMain allocates; each
+  // command resets them before it counts.
   g->abortRequested = 0;
   g->suppressAlerts = 0;
 

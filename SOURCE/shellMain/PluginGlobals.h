@@ -56,11 +56,26 @@ struct PluginGlobals {
   ai::int16 abortRequested;
   ai::int16 suppressAlerts;
   ai::int16 recursive;
-  // Lines of the bulk update under way that could not be written to its log.
+};
+
+// The bulk update's own working state. It is kept beside the record, not in it: the
+// record's fields are a fixed layout, and this state matters only while a run is under way.
+struct BulkRunState {
+  // The document the run opened for the current file: the only one it may close.
+  AIDocumentHandle openedDocument;
+  // Ticks the current file, opened by the host, has waited to become the current document.
+  int ticksWaitingForDocument;
+  // Ticks in a row whose step failed and moved the run nowhere.
+  int stalledTicks;
+  // The current file's name in the log as its entry in the list gives it, for the save
+  // command to log a document the host cannot name (UTF-8).
+  char entryLogName[512];
+  // Lines of the run that its log could not take.
   ai::int32 logLinesLost;
 };
 
 extern PluginGlobals* g;
+extern BulkRunState gBulkRun;
 extern SPBasicSuite* sSPBasic;
 extern ai::int16 gAcquireCount;
 

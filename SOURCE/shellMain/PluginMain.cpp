@@ -1,21 +1,13 @@
 #include "PluginMain.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "ExceptionStatus.h"
+#include "Handlers.h"
 #include "PluginGlobals.h"
-#include "actionManagerHandler/actionManagerHandler.h"
-#include "menuHandler/menuHandler.h"
-#include "notifierHandler/notifierHandler.h"
 #include "platform/ProgressWindow.h"
-#include "pluginHandler/Suites.h"
-#include "pluginHandler/pluginHandler.h"
-#include "timerHandler/timerHandler.h"
 
 namespace {
-
-constexpr SPErr kNoAlertStatus = 1;
 
 bool Is(const char* a, const char* b) { return sSPBasic->IsEqual(a, b) != 0; }
 
@@ -58,24 +50,6 @@ SPErr handleInterfaceCaller(const char* selector, SPInterfaceMessage* message) {
   return error;
 }
 
-void showErrorAlert(SPErr error, const char* caller, const char* selector) {
-  if (error == kSPNoError || error == kNoAlertStatus || error == kSPSuiteNotFoundError || error == kCanceledErr)
-    return;
-  if (sAIUser == nullptr) return;
-  const ai::uint32 bits = static_cast<ai::uint32>(error);
-  char code[5];
-  for (int i = 0; i < 4; ++i) code[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
-  code[4] = 0;
-  char text[1024];
-  std::snprintf(text, sizeof(text), "Error=%x, %s (caller : %s, selector : %s)", static_cast<unsigned>(bits), code,
-                caller, selector);
-  try {
-    sAIUser->ErrorAlert(ai::UnicodeString(text, kAIPlatformCharacterEncoding));
-  } catch (...) {
-    // Without a string to show there is no alert; the status still goes back.
-  }
-}
-
 }  // namespace
 
 SPErr handlePluginCaller(const char* caller, const char* selector, void* message) {
@@ -115,7 +89,7 @@ extern "C" KSR_EXPORT SPErr PluginMain(const char* caller, const char* selector,
       error = StatusOfCurrentException();
     }
   }
-  showErrorAlert(error, caller, selector);
+  ShowErrorAlert(error, caller, selector);
   releaseSuites(sSPBasic);
   return error;
 }

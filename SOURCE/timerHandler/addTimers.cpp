@@ -1,5 +1,6 @@
 #include "pluginHandler/AISuiteVariables.h"
 #include "pluginHandler/Suites.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 #include "timerHandler.h"
 

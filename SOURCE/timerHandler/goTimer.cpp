@@ -9,16 +9,16 @@
 #include "IAIFilePath.hpp"
 #include "actionManagerHandler/actionManagerHandler.h"
 #include "actionManagerHandler/activityLog.h"
-#include "common/FixedText.h"
+#include "actionManagerHandler/fileOutcome.h"
 #include "common/Heap.h"
-#include "common/ParamBlock.h"
-#include "common/Texts.h"
 #include "menuHandler/folderScan.h"
 #include "pdf_chaeck_utility/pdf_chaeck_utility.h"
 #include "platform/Clock.h"
 #include "platform/ProgressWindow.h"
+#include "pluginHandler/ParamBlock.h"
 #include "pluginHandler/Suites.h"
 #include "shellMain/ExceptionStatus.h"
+#include "shellMain/Handlers.h"
 #include "shellMain/PluginGlobals.h"
 #include "timerHandler.h"
 
@@ -31,13 +31,9 @@ constexpr size_t kField = 512;
 // A document the host reported opened but never made current is given up after
 // this many ticks, so that one file cannot stall the run.
 constexpr int kMaxTicksWaitingForDocument = 30;
-int gTicksWaitingForDocument = 0;
 // A run whose steps fail this many ticks in a row (a suite the host does not lend,
 // a host that refuses every call) is ended, so that it never hangs unseen.
 constexpr int kMaxStalledTicks = 30;
-int gStalledTicks = 0;
-// The document the run opened for the current file: only it may be closed.
-AIDocumentHandle gOpenedDocument = nullptr;
 
 ai::UnicodeString HostText(const char* shiftJis) { return ai::UnicodeString(shiftJis, kAIJapaneseCharacterEncoding); }
 
@@ -51,10 +47,10 @@ ai::UnicodeString EntryPath(const CP_SPOOL& entry) {
   return ai::UnicodeString(EntryUTF8(entry).c_str(), kAIUTF8CharacterEncoding);
 }
 
-// Logs a file of the list. The host names it as it names documents; when it cannot
-// (no File Path suite, a path it refuses, bytes that are not UTF-8) the entry itself
-// gives the name, so that no counted file goes unlogged.
-void LogEntry(const CP_SPOOL& entry, TextId text) {
+// Gives a file of the list its outcome. The host names it as it names documents; when
+// it cannot (no File Path suite, a path it refuses, bytes that are not UTF-8) the entry
+// itself gives the name, so that no counted file goes unlogged.
+void GiveOutcome(const CP_SPOOL& entry, FileOutcome outcome) {
   char logName[kField] = {0};
   try {
     ai::FilePath file;
@@ -64,7 +60,7 @@ void LogEntry(const CP_SPOOL& entry, TextId text) {
     logName[0] = 0;
   }
   if (logName[0] == 0) LogNameFromPath(EntryUTF8(entry).c_str(), logName);
-  WriteDebugMessage(g->logFilePath, logName, "", Text(text));
+  RecordFileOutcome(outcome, logName, "");
 }
 
 void DropEntry() {
@@ -72,35 +68,14 @@ void DropEntry() {
   if (g->spoolCount > 0) std::memmove(&g->spool[0], &g->spool[1], sizeof(CP_SPOOL) * g->spoolCount);
 }
 
-// Every entry still in the list gets the outcome: a log line and its counter.
-void GiveRemainingOutcome(TextId text, ai::int32 PluginGlobals::*counter) {
-  for (ai::int32 i = 0; i < g->spoolCount; ++i) {
-    LogEntry(g->spool[i], text);
-    ++(g->*counter);
-  }
+// Every entry still in the list gets the outcome.
+void GiveRemainingOutcome(FileOutcome outcome) {
+  for (ai::int32 i = 0; i < g->spoolCount; ++i) GiveOutcome(g->spool[i], outcome);
 }
 
 void ShowSummary() {
-  struct Line {
-    ai::int32 PluginGlobals::*counter;
-    TextId text;
-  };
-  const Line lines[] = {{&PluginGlobals::fontErrorCount, TextId::kSummaryFontErrors},
-                        {&PluginGlobals::openErrorCount, TextId::kSummaryOpenErrors},
-                        {&PluginGlobals::saveErrorCount, TextId::kSummarySaveErrors},
-                        {&PluginGlobals::canceledCount, TextId::kSummaryCanceled},
-                        {&PluginGlobals::unnecessaryCount, TextId::kSummaryUnnecessary},
-                        {&PluginGlobals::successCount, TextId::kSummarySuccessful},
-                        // last: whatever else the summary says, the log lacks these files
-                        {&PluginGlobals::logLinesLost, TextId::kSummaryLogLinesLost}};
   char summary[kField] = {0};
-  CopyText(summary, sizeof(summary), Text(TextId::kSummaryHead));
-  for (const Line& line : lines) {
-    const ai::int32 value = g->*line.counter;
-    if (value == 0) continue;
-    char formatted[128];
-    if (FormatCountText(formatted, sizeof(formatted), line.text, value)) AppendText(summary, sizeof(summary), formatted);
-  }
+  ComposeSummary(summary, sizeof(summary));
   if (sAIUser != nullptr) {
     try {
       sAIUser->MessageAlert(HostText(summary));
@@ -140,8 +115,8 @@ std::set<AIDocumentHandle> OpenDocuments() {
 // open; a document the run did not open is never touched. Without the Document suite
 // its changes cannot be dropped, but a document the run only opened has none.
 void CloseOpenedDocument() {
-  AIDocumentHandle opened = gOpenedDocument;
-  gOpenedDocument = nullptr;
+  AIDocumentHandle opened = gBulkRun.openedDocument;
+  gBulkRun.openedDocument = nullptr;
   if (opened == nullptr || sDocumentList == nullptr) return;
   std::set<AIDocumentHandle> open;
   try {
@@ -160,7 +135,7 @@ void CloseOpenedDocument() {
 // done, counted and logged as canceled; the summary follows at once.
 void AbortRun() {
   if (g->spoolState == kSpoolOpened) CloseOpenedDocument();
-  GiveRemainingOutcome(TextId::kLogOpenCanceled, &PluginGlobals::canceledCount);
+  GiveRemainingOutcome(FileOutcome::kOpenCanceled);
   g->spoolCount = 0;
   FinishRun();
 }
@@ -170,11 +145,10 @@ void AbortRun() {
 void GiveUpRun() {
   if (g->spoolState == kSpoolOpened && g->spoolCount > 0) {
     CloseOpenedDocument();
-    LogEntry(g->spool[0], TextId::kLogSaveFailed);
-    ++g->saveErrorCount;
+    GiveOutcome(g->spool[0], FileOutcome::kSaveFailed);
     DropEntry();
   }
-  GiveRemainingOutcome(TextId::kLogOpenFailed, &PluginGlobals::openErrorCount);
+  GiveRemainingOutcome(FileOutcome::kOpenFailed);
   g->spoolCount = 0;
   FinishRun();
 }
@@ -197,9 +171,8 @@ void OpenStep() {
   PDF_CHECK_INFO info;
   PDFGetInformation(g->spool[0].path, &info);
   if (PDFIncludesTrimArea(&info)) {
-    if (sAIUser != nullptr) sAIUser->MessageAlert(HostText(Text(TextId::kAlertTrimArea)));
-    LogEntry(g->spool[0], TextId::kLogTrimArea);
-    ++g->openErrorCount;
+    ShowOutcomeAlert(FileOutcome::kTrimArea);
+    GiveOutcome(g->spool[0], FileOutcome::kTrimArea);
     DropEntry();
     return;
   }
@@ -218,32 +191,25 @@ void OpenStep() {
     if (Require(sDocument).GetDocument(&current) == kNoErr && current != nullptr && openBefore.count(current) != 0) {
       // The user has this file open, perhaps with unsaved changes: saving or closing
       // it here would take their work away. It stays as it is.
-      LogEntry(g->spool[0], TextId::kLogAlreadyOpen);
-      ++g->openErrorCount;
+      GiveOutcome(g->spool[0], FileOutcome::kAlreadyOpen);
       DropEntry();
       return;
     }
-    gOpenedDocument = current;
+    gBulkRun.openedDocument = current;
     g->spoolState = kSpoolOpened;
-    gTicksWaitingForDocument = 0;
+    gBulkRun.ticksWaitingForDocument = 0;
     return;
   }
-  if (error == kCanceledErr) {
-    LogEntry(g->spool[0], TextId::kLogOpenCanceled);
-    ++g->canceledCount;
-  } else {
-    LogEntry(g->spool[0], TextId::kLogOpenFailed);
-    ++g->openErrorCount;
-  }
+  GiveOutcome(g->spool[0], error == kCanceledErr ? FileOutcome::kOpenCanceled : FileOutcome::kOpenFailed);
   DropEntry();
 }
 
 void NextFile() {
-  gOpenedDocument = nullptr;
+  gBulkRun.openedDocument = nullptr;
   if (g->abortRequested) {
     g->spoolCount = g->spoolCount > 0 ? g->spoolCount - 1 : 0;
     if (g->spoolCount > 0) std::memmove(&g->spool[0], &g->spool[1], sizeof(CP_SPOOL) * g->spoolCount);
-    GiveRemainingOutcome(TextId::kLogOpenCanceled, &PluginGlobals::canceledCount);
+    GiveRemainingOutcome(FileOutcome::kOpenCanceled);
     StopSpool();
   } else {
     DropEntry();
@@ -256,23 +222,22 @@ void SaveStep() {
   Require(sActionManager);
   AIDocumentHandle current = nullptr;
   if (document.GetDocument(&current) != kNoErr || current == nullptr) {
-    if (++gTicksWaitingForDocument < kMaxTicksWaitingForDocument) return;
-    LogEntry(g->spool[0], TextId::kLogOpenFailed);
-    ++g->openErrorCount;
+    if (++gBulkRun.ticksWaitingForDocument < kMaxTicksWaitingForDocument) return;
+    GiveOutcome(g->spool[0], FileOutcome::kOpenFailed);
     NextFile();
     return;
   }
   // The opened document must be the one saved; if the opening made none known,
   // the current one is it.
-  if (gOpenedDocument == nullptr) gOpenedDocument = current;
+  if (gBulkRun.openedDocument == nullptr) gBulkRun.openedDocument = current;
+  LogNameFromPath(EntryUTF8(g->spool[0]).c_str(), gBulkRun.entryLogName);
   g->actionMode = kActionModeBulkSave;
   sActionManager->PlayActionEvent(kKestruneInsideCommand, kDialogOff, nullptr);
   if (g->actionMode != kActionModeNone) {
     // The save command never ran (the host could not play it): the file still gets
     // its outcome, and its document does not stay open behind the run.
     g->actionMode = kActionModeNone;
-    LogEntry(g->spool[0], TextId::kLogSaveFailed);
-    ++g->saveErrorCount;
+    GiveOutcome(g->spool[0], FileOutcome::kSaveFailed);
     CloseOpenedDocument();
   }
   NextFile();
@@ -286,8 +251,8 @@ void StopSpool() {
   g->spoolCount = 0;
   g->spoolState = kSpoolIdle;
   g->logFilePath[0] = 0;
-  gOpenedDocument = nullptr;
-  gStalledTicks = 0;
+  gBulkRun.openedDocument = nullptr;
+  gBulkRun.stalledTicks = 0;
   ProgressWindow::Close();
 }
 
@@ -297,7 +262,7 @@ SPErr goTimer(AITimerMessage* message) {
   g->timerBusy = 1;
   const ai::int32 stateBefore = g->spoolState;
   const ai::int32 countBefore = g->spoolCount;
-  const int waitingBefore = gTicksWaitingForDocument;
+  const int waitingBefore = gBulkRun.ticksWaitingForDocument;
   bool failed = false;
   try {
     // The user's Abort comes first on every tick, whatever the step would do.
@@ -312,9 +277,9 @@ SPErr goTimer(AITimerMessage* message) {
     failed = true;
   }
   const bool moved = g->spoolState != stateBefore || g->spoolCount != countBefore ||
-                     gTicksWaitingForDocument != waitingBefore;
+                     gBulkRun.ticksWaitingForDocument != waitingBefore;
   if (failed && !moved && g->spoolState != kSpoolIdle) {
-    if (++gStalledTicks >= kMaxStalledTicks) {
+    if (++gBulkRun.stalledTicks >= kMaxStalledTicks) {
       try {
         GiveUpRun();
       } catch (...) {
@@ -323,7 +288,7 @@ SPErr goTimer(AITimerMessage* message) {
       }
     }
   } else {
-    gStalledTicks = 0;
+    gBulkRun.stalledTicks = 0;
   }
   g->timerBusy = 0;
   return kNoErr;

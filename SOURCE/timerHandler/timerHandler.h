@@ -1,19 +1,14 @@
-// The bulk-update timer: its registration and its ticks.
+// The bulk-update timer. Its registration and its ticks are declared with the shell's
+// calls (shellMain/Handlers.h).
 #ifndef KESTRUNE_TIMERHANDLER_H
 #define KESTRUNE_TIMERHANDLER_H
 
-#include "AITimer.h"
-#include "SPMessages.h"
+#include "AITypes.h"
 
 #define kKestruneTimerName "KESTRUNE_TIMER"
 constexpr ai::int32 kKestruneTimerPeriod = 60;
 
-SPErr addTimers(SPInterfaceMessage* message);
-SPErr goTimer(AITimerMessage* message);
 // Ends the bulk update under way: releases the list, resets its state, closes the window.
 void StopSpool();
-// Plug-in shut-down during a bulk update: nothing may be left pointing into code
-// the host is about to unload.
-void EndBulkUpdateAtShutdown();
 
 #endif

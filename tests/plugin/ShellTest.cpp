@@ -2,19 +2,23 @@
 // binary as the host drives it.
 #include <gtest/gtest.h>
 
+#include "PlatformExpectations.h"
+#include "PluginDocumentTest.h"
+#include "PluginRecord.h"
+#include "TestHost.h"
+#include "documents/DocumentFile.h"
+#include "documents/DocumentModel.h"
 #include "suites/Actions.h"
 #include "suites/Encoding.h"
 #include "suites/Memory.h"
 #include "suites/Menus.h"
 #include "suites/Notifiers.h"
-#include "TestHost.h"
-#include "PlatformExpectations.h"
 #include "suites/Timers.h"
 #include "suites/UserInterface.h"
-#include "shellMain/PluginGlobals.h"
 
 using simhost::DialogKind;
 using testing_support::PluginHost;
+using testing_support::PluginRecord;
 
 namespace {
 
@@ -30,8 +34,6 @@ simhost::HostConfig Withholding(const std::string& suite) {
   config.withheldSuites.insert(suite);
   return config;
 }
-
-PluginGlobals* Globals(PluginHost& plugin) { return static_cast<PluginGlobals*>(plugin->globalsSlot()); }
 
 std::vector<simhost::Dialog> Errors(PluginHost& plugin) { return plugin->ui().DialogsOf(DialogKind::Error); }
 
@@ -50,9 +52,9 @@ TEST(Shell, RegistersOnlyOnSupportedHostVersions) {
     EXPECT_EQ(!plugin->actions().events().empty(), c.registers);
     EXPECT_EQ(!plugin->notifiers().notifiers().empty(), c.registers);
     EXPECT_TRUE(plugin->ui().dialogs().empty());
-    ASSERT_NE(Globals(plugin), nullptr);
-    EXPECT_EQ(Globals(plugin)->appMajorVersion, c.major);
-    EXPECT_EQ(Globals(plugin)->appMinorVersion, c.minor);
+    ASSERT_NE(PluginRecord(plugin.host()), nullptr);
+    EXPECT_EQ(PluginRecord(plugin.host())->appMajorVersion, c.major);
+    EXPECT_EQ(PluginRecord(plugin.host())->appMinorVersion, c.minor);
   }
 }
 
@@ -62,7 +64,7 @@ TEST(Shell, StartUpFillsTheRecord) {
   config.revision = 3;
   PluginHost plugin(config);
   ASSERT_EQ(plugin.Start(), kNoErr);
-  PluginGlobals* g = Globals(plugin);
+  const PluginGlobals* g = PluginRecord(plugin.host());
   EXPECT_STREQ(g->pluginName, "Kestrune");
   EXPECT_STREQ(g->pluginVersion, "1.008");
   EXPECT_EQ(g->appRevision, 3);
@@ -345,16 +347,34 @@ TEST(Shell, ExceptionsFromWrappersBecomeStatuses) {
 TEST(Shell, ReloadAfterUnloadKeepsTheRecord) {
   PluginHost plugin;
   ASSERT_EQ(plugin.Start(), kNoErr);
-  PluginGlobals* before = Globals(plugin);
-  before->spoolCount = 0;
-  before->successCount = 7;
-  std::snprintf(before->logFilePath, sizeof(before->logFilePath), "/tmp/folder/Kestrune.log");
+  // A bulk update that has saved the first of two files: a count, a list and a log path.
+  testing_support::TempFolder folder;
+  plugin->documents().fonts().SetInstalled("Sans", true);
+  const nlohmann::json model = testing_support::SimpleModel(nlohmann::json::array({testing_support::Frame("x")}));
+  for (const char* name : {"a.ai", "b.ai"}) {
+    std::string problem;
+    auto document = simhost::DocumentFromModel(model, plugin->documents().fonts(), "24.0.0", &problem);
+    ASSERT_TRUE(document) << problem;
+    ASSERT_EQ(simhost::WriteDocumentFile(folder.path() + "/" + name, *document), kNoErr);
+  }
+  plugin->ui().SetDefaultAnswer(true);
+  plugin->ui().QueueFolder(folder.path());
+  for (const auto& item : plugin->menus().items()) {
+    if (item->name != "KESTRUNE_CONVERT") continue;
+    plugin->menus().Choose(item.get());  // "Bulk update..."
+    break;
+  }
+  for (int tick = 0; tick < 2; ++tick) plugin->timers().Tick(plugin->timers().FindByName("KESTRUNE_TIMER"));
+  const PluginGlobals* before = PluginRecord(plugin.host());
+  ASSERT_EQ(before->successCount, 1);
+  const std::string logPath = testing_support::Joined(folder.path(), "Kestrune.log");
+  ASSERT_EQ(std::string(before->logFilePath), logPath);
   EXPECT_EQ(plugin->Unload(), kNoErr);
   EXPECT_EQ(plugin->globalsSlot(), before);
   EXPECT_EQ(plugin->Reload(), kNoErr);
-  EXPECT_EQ(Globals(plugin), before);
-  EXPECT_EQ(Globals(plugin)->successCount, 7);
-  EXPECT_STREQ(Globals(plugin)->logFilePath, "/tmp/folder/Kestrune.log");
+  EXPECT_EQ(PluginRecord(plugin.host()), before);
+  EXPECT_EQ(PluginRecord(plugin.host())->successCount, 1);
+  EXPECT_EQ(std::string(PluginRecord(plugin.host())->logFilePath), logPath);
   // The reloaded code works with the kept record.
   plugin->timers().TickAll();
   EXPECT_EQ(plugin->suites().outstanding(), 0);

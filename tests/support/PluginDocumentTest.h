@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "PluginRecord.h"
+#include "TestHost.h"
 #include "documents/Documents.h"
 #include "suites/Menus.h"
-#include "TestHost.h"
 #include "suites/UserInterface.h"
-#include "shellMain/PluginGlobals.h"
 
 namespace testing_support {
 
@@ -39,7 +39,7 @@ class PluginDocumentTest : public testing::Test {
   void Start(simhost::HostConfig config);
   simhost::Host& host() { return plugin_->host(); }
   simhost::Documents& docs() { return host().documents(); }
-  PluginGlobals& globals() { return *static_cast<PluginGlobals*>(host().globalsSlot()); }
+  const PluginGlobals& globals() { return *PluginRecord(host()); }
   VirtualClockState* clock() { return plugin_->clock(); }
 
   // A document file from a model at a path under the folder.

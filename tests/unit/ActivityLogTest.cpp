@@ -59,17 +59,15 @@ class ActivityLogTest : public testing::Test {
   void SetUp() override {
     ASSERT_FALSE(folder.path().empty());
     logPath = folder.path() + "/Kestrune.log";
-    std::strcpy(plugin.globals().logFilePath, logPath.c_str());
-    plugin.globals().actionMode = 1002;
     savedClock = *KestruneVirtualClock();
     KestruneVirtualClock()->nowSeconds = kLogTime;
   }
   void TearDown() override { *KestruneVirtualClock() = savedClock; }
 
-  std::string LogName(const std::string& fullPath) {
+  std::string LogName(const char* logFilePath, const std::string& fullPath) {
     char out[kLogFieldBytes];
     std::memset(out, 'x', sizeof(out));
-    GetCPLogFileName(ai::UnicodeString(fullPath, kAIUTF8CharacterEncoding), out);
+    RelativeLogName(logFilePath, fullPath, out);
     return out;
   }
 
@@ -151,18 +149,15 @@ TEST_F(ActivityLogTest, DocumentsAreLoggedRelativeToTheBulkFolderWherePossible) 
       {"", "/work/bulk/a.ai", "/work/bulk/a.ai"},
       {"/\xE4\xBD\x9C\xE6\xA5\xAD/Kestrune.log", "/\xE4\xBD\x9C\xE6\xA5\xAD/\xE5\x9B\xB3.ai", "\xE5\x9B\xB3.ai"},
   };
-  for (const Case& c : cases) {
-    std::strcpy(plugin.globals().logFilePath, c.logPath);
-    EXPECT_EQ(LogName(c.fullPath), c.expected) << c.logPath << " / " << c.fullPath;
-  }
+  for (const Case& c : cases) EXPECT_EQ(LogName(c.logPath, c.fullPath), c.expected) << c.logPath << " / " << c.fullPath;
 }
 
 TEST_F(ActivityLogTest, ANameLongerThanItsFieldKeepsItsEndOnWholeCharacters) {
-  std::strcpy(plugin.globals().logFilePath, "/work/bulk/Kestrune.log");
+  const char bulkLog[] = "/work/bulk/Kestrune.log";
   const std::string tail = "/\xE5\x9B\xB3-final.ai";
   for (size_t extra : {0u, 1u, 2u}) {  // the cut falls before, inside and behind a character
     std::string full = "/elsewhere/" + std::string(extra, 'y') + Kanji(200) + tail;
-    std::string name = LogName(full);
+    std::string name = LogName(bulkLog, full);
     EXPECT_LE(name.size(), kLogFieldBytes - 1);
     EXPECT_GE(name.size(), kLogFieldBytes - 3);
     EXPECT_EQ(name.compare(0, 3, "..."), 0) << name;
@@ -172,21 +167,20 @@ TEST_F(ActivityLogTest, ANameLongerThanItsFieldKeepsItsEndOnWholeCharacters) {
   }
   // A relative name of exactly 511 bytes still fits whole.
   std::string relative = std::string(511 - 3, 'n') + ".ai";
-  EXPECT_EQ(LogName("/work/bulk/" + relative), relative);
+  EXPECT_EQ(LogName(bulkLog, "/work/bulk/" + relative), relative);
 }
 
 TEST_F(ActivityLogTest, TheLineHasFourQuotedFieldsAndEndsInCarriageReturnLineFeed) {
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", TextFor(TextId::kLogOpenFailed, 0));
-  WriteDebugMessage(logPath.c_str(), "sub/b.ai", (folder.path() + "/sub/b[CP_updated_Ai28.1.0].ai").c_str(),
-                    TextFor(TextId::kSaveCompleted, 0));
+  AppendLogLine(logPath.c_str(), "a.ai", "", TextFor(TextId::kLogOpenFailed, 0));
+  AppendLogLine(logPath.c_str(), "sub/b.ai", (folder.path() + "/sub/b[CP_updated_Ai28.1.0].ai").c_str(),
+                TextFor(TextId::kSaveCompleted, 0));
   EXPECT_EQ(ReadFile(logPath),
             "\"2027-01-02 03:04:05\",\"a.ai\",\"\",\"Error: Could not open document.\"\r\n"
             "\"2027-01-02 03:04:05\",\"sub/b.ai\",\"b[CP_updated_Ai28.1.0].ai\",\"Save as operation completed\"\r\n");
 }
 
 TEST_F(ActivityLogTest, JapaneseMessagesStandInTheFileInUTF8) {
-  plugin.globals().appLanguage = 1;
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", Text(TextId::kLogTrimArea));
+  AppendLogLine(logPath.c_str(), "a.ai", "", TextFor(TextId::kLogTrimArea, 1));
   EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 03:04:05\",\"a.ai\",\"\",\""
                                "エラー: このファイルには、トリムエリアが使用されています。\"\r\n");
 }
@@ -198,52 +192,48 @@ TEST_F(ActivityLogTest, LinesAreWrittenOnlyWhileABulkUpdateRuns) {
     bool written;
   };
   const Case cases[] = {{0, 0, false}, {1001, 0, false}, {1002, 0, true}, {0, 1, true}, {1001, 1, true}, {7, 0, false}};
-  for (const Case& c : cases) {
-    fs::remove(logPath);
-    plugin.globals().actionMode = c.actionMode;
-    plugin.globals().timerBusy = c.timerBusy;
-    WriteDebugMessage(logPath.c_str(), "a.ai", "", "Error: Could not open document.");
-    EXPECT_EQ(fs::exists(logPath), c.written) << c.actionMode << "/" << c.timerBusy;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(LogLinesDue(c.actionMode, c.timerBusy), c.written) << c.actionMode << "/" << c.timerBusy;
+  // Started and idle, the plug-in writes no line.
+  WriteDebugMessage(logPath.c_str(), "a.ai", "", "Error: Could not open document.");
+  EXPECT_FALSE(fs::exists(logPath));
 }
 
 TEST_F(ActivityLogTest, NoLineWithoutLogPathOrDocumentNameOrWhenTheFileCannotBeWritten) {
-  WriteDebugMessage("", "a.ai", "", "x");
-  WriteDebugMessage(nullptr, "a.ai", "", "x");
-  WriteDebugMessage(logPath.c_str(), "", "", "x");
-  WriteDebugMessage(logPath.c_str(), nullptr, "", "x");
+  // Every line that is not written is reported, for the summary to count.
+  EXPECT_FALSE(AppendLogLine("", "a.ai", "", "x"));
+  EXPECT_FALSE(AppendLogLine(nullptr, "a.ai", "", "x"));
+  EXPECT_FALSE(AppendLogLine(logPath.c_str(), "", "", "x"));
+  EXPECT_FALSE(AppendLogLine(logPath.c_str(), nullptr, "", "x"));
   EXPECT_FALSE(fs::exists(logPath));
   // A folder where the log should be, and a folder that does not exist: dropped quietly.
   fs::create_directory(logPath);
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", "x");
-  WriteDebugMessage((folder.path() + "/missing/Kestrune.log").c_str(), "a.ai", "", "x");
+  EXPECT_FALSE(AppendLogLine(logPath.c_str(), "a.ai", "", "x"));
+  EXPECT_FALSE(AppendLogLine((folder.path() + "/missing/Kestrune.log").c_str(), "a.ai", "", "x"));
   EXPECT_TRUE(fs::is_directory(logPath));
   EXPECT_FALSE(fs::exists(folder.path() + "/missing"));
-  EXPECT_EQ(plugin.globals().logLinesLost, 6) << "every line of the run that is not written is counted";
-  plugin.globals().actionMode = 0;
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", "x");
-  EXPECT_EQ(plugin.globals().logLinesLost, 6) << "outside a bulk update nothing is lost";
+  EXPECT_TRUE(WriteDebugMessage(logPath.c_str(), "a.ai", "", "x")) << "outside a bulk update nothing is lost";
 }
 
 TEST_F(ActivityLogTest, TwoRunsAppendToOneFileOlderFirstAndNoHandleStaysOpen) {
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", "first");
+  AppendLogLine(logPath.c_str(), "a.ai", "", "first");
   KestruneVirtualClock()->nowSeconds += 3600;
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", "second");
+  AppendLogLine(logPath.c_str(), "a.ai", "", "second");
   EXPECT_EQ(ReadFile(logPath),
             "\"2027-01-02 03:04:05\",\"a.ai\",\"\",\"first\"\r\n"
             "\"2027-01-02 04:04:05\",\"a.ai\",\"\",\"second\"\r\n");
   // Each line opens and closes the file: removing it between lines loses nothing later.
   fs::remove(logPath);
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", "third");
+  AppendLogLine(logPath.c_str(), "a.ai", "", "third");
   EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 04:04:05\",\"a.ai\",\"\",\"third\"\r\n");
   size_t before = simhost::os::OpenFileCount();
-  WriteDebugMessage(logPath.c_str(), "a.ai", "", "fourth");
+  AppendLogLine(logPath.c_str(), "a.ai", "", "fourth");
   size_t after = simhost::os::OpenFileCount();
   EXPECT_EQ(before, after);
 }
 
 TEST_F(ActivityLogTest, FieldsAreQuotedAsCSVReadersExpectAndNeverUsedAsAFormat) {
-  WriteDebugMessage(logPath.c_str(), "say \"hi\", %s%n%d.ai", (folder.path() + "/x,\"%n\".ai").c_str(), "100% done");
+  AppendLogLine(logPath.c_str(), "say \"hi\", %s%n%d.ai", (folder.path() + "/x,\"%n\".ai").c_str(), "100% done");
   EXPECT_EQ(ReadFile(logPath),
             "\"2027-01-02 03:04:05\",\"say \"\"hi\"\", %s%n%d.ai\",\"x,\"\"%n\"\".ai\",\"100% done\"\r\n");
 }
@@ -259,7 +249,7 @@ TEST_F(ActivityLogTest, EveryLineIsOneRecordNamingItsFileExactly) {
                                forged,                "\"\"",        "=HYPERLINK(\"x\",\"y\").ai",
                                "+1.ai",               "-1.ai",      "@SUM(A1).ai",       "=1+2.ai"};
   for (const std::string& name : names)
-    WriteDebugMessage(logPath.c_str(), name.c_str(), (folder.path() + "/" + name + "-copy.ai").c_str(), "done");
+    AppendLogLine(logPath.c_str(), name.c_str(), (folder.path() + "/" + name + "-copy.ai").c_str(), "done");
   std::vector<std::vector<std::string>> records;
   ASSERT_TRUE(testing_support::ReadCSV(ReadFile(logPath), &records)) << ReadFile(logPath);
   ASSERT_EQ(records.size(), std::size(names));
@@ -270,14 +260,14 @@ TEST_F(ActivityLogTest, EveryLineIsOneRecordNamingItsFileExactly) {
 
 TEST_F(ActivityLogTest, AnUpdatedCopyInAFolderPathLongerThanAFieldIsStillNamed) {
   std::string copy = "/" + std::string(300, 'p') + "/" + std::string(300, 'q') + "/b[CP_updated_Ai28.1.0].ai";
-  WriteDebugMessage(logPath.c_str(), "b.ai", copy.c_str(), "done");
+  AppendLogLine(logPath.c_str(), "b.ai", copy.c_str(), "done");
   EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 03:04:05\",\"b.ai\",\"b[CP_updated_Ai28.1.0].ai\",\"done\"\r\n");
 }
 
 TEST_F(ActivityLogTest, UpdatedCopyIsNamedEvenWhenTheHostCannotSplitItsPath) {
   plugin.host().faults().Inject("AIFilePathSuite.GetFileName", kCantHappenErr, 1, true);
-  WriteDebugMessage(logPath.c_str(), "a.ai", testing_support::Native("/work/bulk/a[CP_updated_Ai28.1.0].ai").c_str(),
-                    "done");
+  AppendLogLine(logPath.c_str(), "a.ai", testing_support::Native("/work/bulk/a[CP_updated_Ai28.1.0].ai").c_str(),
+                "done");
   EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 03:04:05\",\"a.ai\",\"a[CP_updated_Ai28.1.0].ai\",\"done\"\r\n");
 }
 
@@ -286,7 +276,7 @@ TEST_F(ActivityLogTest, FullFieldsMakeAWholeLineAndLongerOnesAreCutOnWholeCharac
   std::string name = std::string(511, 'd');
   std::string copy = folder.path() + "/" + std::string(511 - folder.path().size() - 1, 'u');
   std::string message = std::string(511, 'm');
-  WriteDebugMessage(logPath.c_str(), name.c_str(), copy.c_str(), message.c_str());
+  AppendLogLine(logPath.c_str(), name.c_str(), copy.c_str(), message.c_str());
   std::string expected = "\"2027-01-02 03:04:05\",\"" + name + "\",\"" + fs::path(copy).filename().string() +
                          "\",\"" + message + "\"\r\n";
   EXPECT_EQ(ReadFile(logPath), expected);
@@ -294,7 +284,7 @@ TEST_F(ActivityLogTest, FullFieldsMakeAWholeLineAndLongerOnesAreCutOnWholeCharac
   // Longer texts than a field holds end on a whole character within the field.
   fs::remove(logPath);
   std::string longName = "xy" + Kanji(250);  // cut at 511 bytes, it would split a character
-  WriteDebugMessage(logPath.c_str(), longName.c_str(), "", "m");
+  AppendLogLine(logPath.c_str(), longName.c_str(), "", "m");
   std::string line = ReadFile(logPath);
   const std::string head = "\"2027-01-02 03:04:05\",\"";
   ASSERT_EQ(line.compare(0, head.size(), head), 0);

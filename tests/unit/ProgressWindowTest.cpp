@@ -90,7 +90,9 @@ TEST_F(ProgressWindowTest, TheAbortedStateIsShownOnceCtrlCIsPressed) {
 }
 
 TEST_F(ProgressWindowTest, TitleAndMessageInTheHostLanguage) {
-  plugin_.globals().appLanguage = 1;
+  simhost::HostConfig japanese;
+  japanese.language = 1;
+  plugin_.Restart(japanese);
   testing::internal::CaptureStderr();
   ProgressWindow::Open(true);
   ProgressWindow::SetProgressMessage("\x83\x89\x83\x78\x83\x8B");  // ラベル in Shift-JIS

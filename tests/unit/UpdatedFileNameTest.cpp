@@ -73,7 +73,7 @@ TEST_F(UpdatedFileNameTest, NamesFollowTheGrammarWithTheExtensionFoundOnlyNearTh
 
 TEST_F(UpdatedFileNameTest, MarkerFollowsTheHostLanguageAndVersionIsWrittenAsItIs) {
   struct Case {
-    ai::int32 language, major, minor, revision;
+    int language, major, minor, revision;  // the host's
     std::string expected;
   };
   const Case cases[] = {
@@ -83,10 +83,12 @@ TEST_F(UpdatedFileNameTest, MarkerFollowsTheHostLanguageAndVersionIsWrittenAsItI
       {1041, 28, 10, 3, "flyer[CP_updated_Ai28.10.3].ai"},
   };
   for (const Case& c : cases) {
-    plugin.globals().appLanguage = c.language;
-    plugin.globals().appMajorVersion = c.major;
-    plugin.globals().appMinorVersion = c.minor;
-    plugin.globals().appRevision = c.revision;
+    simhost::HostConfig host;
+    host.language = c.language;
+    host.majorVersion = c.major;
+    host.minorVersion = c.minor;
+    host.revision = c.revision;
+    plugin.Restart(host);
     auto result = Create(In("flyer.ai"));
     EXPECT_EQ(result.first, 1);
     EXPECT_EQ(result.second, In(c.expected));
@@ -208,8 +210,10 @@ TEST_F(UpdatedFileNameTest, EitherMarkerIsRecognisedWhateverTheHostLanguage) {
       {"flyer.ai", 0},
       {"", 0},
   };
-  for (ai::int32 language : {0, 1}) {
-    plugin.globals().appLanguage = language;
+  for (int language : {0, 1}) {
+    simhost::HostConfig host;
+    host.language = language;
+    plugin.Restart(host);
     for (const Case& c : cases)
       EXPECT_EQ(CheckCPComposition(ai::UnicodeString(c.name, kAIUTF8CharacterEncoding)), c.expected)
           << c.name << " language " << language;
