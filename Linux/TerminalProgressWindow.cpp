@@ -1,13 +1,14 @@
-// The progress window on a terminal: a titled bar on standard error, and Ctrl-C
-// as the Abort button while it is open.
+// The progress window on a terminal: a titled bar on the stream the host shows its
+// windows on (standard error when it names none), and Ctrl-C as the Abort button
+// while it is open.
 #include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "platform/ProgressWindow.h"
+#include "platform/ProgressWindowHost.h"
 #include "platform/ProgressWindowTexts.h"
 #include "platform/TextConversion.h"
 
@@ -18,7 +19,8 @@ constexpr int kBarWidth = 40;
 struct WindowState {
   bool open = false;
   bool abortAllowed = false;
-  bool interactive = false;  // a terminal: repaint in place
+  std::FILE* out = stderr;   // where the window is drawn, from Open on
+  bool interactive = false;  // out is a terminal: repaint in place
   ai::int32 percent = 0;
   bool abortShown = false;  // the line has been drawn since Ctrl-C was pressed
   std::string message;
@@ -41,18 +43,10 @@ std::string Utf8(const char* shiftJIS) {
 // Values outside 0 to 100 are drawn at the nearest end; nothing is drawn outside the bar.
 int Clamp(ai::int32 percent) { return percent < 0 ? 0 : percent > 100 ? 100 : static_cast<int>(percent); }
 
-// The simulated host's --capture-progress: each drawn line also goes into a numbered
-// file of the folder it names, so that a run can be looked at afterwards.
-void Capture(const std::string& line) {
-  static int count = 0;
-  const char* folder = std::getenv("KESTRUNE_CAPTURE_PROGRESS");
-  if (folder == nullptr || folder[0] == 0) return;
-  char name[32];
-  std::snprintf(name, sizeof(name), "/progress-%04d.txt", ++count);
-  if (std::FILE* out = std::fopen((std::string(folder) + name).c_str(), "wb")) {
-    std::fprintf(out, "%s\n", line.c_str());
-    std::fclose(out);
-  }
+// A terminal host's main window is the stream it shows windows on.
+std::FILE* HostTerminal() {
+  void* window = platform::HostMainWindow();
+  return window != nullptr ? static_cast<std::FILE*>(window) : stderr;
 }
 
 void Paint() {
@@ -64,9 +58,8 @@ void Paint() {
   if (!gWindow.message.empty()) line += "  " + gWindow.message;
   if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(platform::ProgressWindowAbortLabel()) + ")" : "  Ctrl-C: " + Utf8(platform::ProgressWindowAbortLabel());
   gWindow.abortShown = gAborted != 0;
-  Capture(line);
-  std::fprintf(stderr, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
-  std::fflush(stderr);
+  std::fprintf(gWindow.out, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
+  std::fflush(gWindow.out);
 }
 
 }  // namespace
@@ -75,7 +68,9 @@ void ProgressWindow::Open(bool abortAllowed) {
   if (gWindow.open) Close();
   gWindow.open = true;
   gWindow.abortAllowed = abortAllowed;
-  gWindow.interactive = isatty(STDERR_FILENO) != 0;
+  gWindow.out = HostTerminal();
+  const int descriptor = fileno(gWindow.out);
+  gWindow.interactive = descriptor >= 0 && isatty(descriptor) != 0;
   gWindow.percent = 0;
   gWindow.abortShown = false;
   gWindow.message.clear();
@@ -120,8 +115,8 @@ void ProgressWindow::Close() {
   if (!gWindow.open) return;
   gWindow.open = false;
   gAborted = 0;
-  if (gWindow.interactive) std::fprintf(stderr, "\n");
-  std::fflush(stderr);
+  if (gWindow.interactive) std::fprintf(gWindow.out, "\n");
+  std::fflush(gWindow.out);
 }
 
 // Gives Ctrl-C back to whoever had it: no handler may point into the plug-in once the

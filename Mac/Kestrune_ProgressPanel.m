@@ -18,8 +18,8 @@ static NSString* NewStringFromShiftJIS(const char* text) {
   NSString* title;
   NSString* caption;
   if (Kestrune_HostIsJapanese()) {
-    title = NewStringFromShiftJIS(Kestrune_JapaneseProgressTitle());
-    caption = NewStringFromShiftJIS(Kestrune_JapaneseAbortCaption());
+    title = NewStringFromShiftJIS(Kestrune_ProgressTitle());
+    caption = NewStringFromShiftJIS(Kestrune_AbortCaption());
   } else {
     title = [[NSString stringWithUTF8String:"Progress"] retain];
     caption = [[NSString stringWithUTF8String:"Abort"] retain];

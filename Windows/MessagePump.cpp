@@ -13,8 +13,10 @@
 // cross: each one catches everything.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "ProgressDialogState.h"
-#include "shellMain/PluginGlobals.h"
+#include "platform/ProgressWindowHost.h"
 
 namespace {
 
@@ -22,8 +24,6 @@ constexpr UINT kPumpPeriodMilliseconds = 50;
 
 HHOOK gEscapeHook = nullptr;
 bool gPumping = false;
-// Where the timer id lives when there is no record to keep it in.
-UINT_PTR gPumpTimerWithoutRecord = 0;
 
 bool IsEscapeDown(UINT message, WPARAM key) { return message == WM_KEYDOWN && key == VK_ESCAPE; }
 
@@ -47,8 +47,6 @@ bool KeepsEscape(HWND control) {
   const LRESULT wants = SendMessageW(control, WM_GETDLGCODE, VK_ESCAPE, 0);
   return (wants & (DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
 }
-
-UINT_PTR& PumpTimerId() { return g != nullptr ? g->pumpTimerId : gPumpTimerWithoutRecord; }
 
 }  // namespace
 
@@ -87,21 +85,15 @@ void CALLBACK PumpMessages(HWND, UINT, UINT_PTR, DWORD) {
 // Started only once the dialog exists: there is nothing to pump or abort without it.
 void StartMessagePump() {
   StopMessagePump();
-  PumpTimerId() = SetTimer(nullptr, 0, kPumpPeriodMilliseconds, PumpMessages);
+  platform::KeepPumpTimerId(SetTimer(nullptr, 0, kPumpPeriodMilliseconds, PumpMessages));
   if (TheProgressDialog().abortAllowed)
     gEscapeHook = SetWindowsHookExW(WH_KEYBOARD, EscapeHook, nullptr, GetCurrentThreadId());
 }
 
 void StopMessagePump() {
-  UINT_PTR& id = PumpTimerId();
-  if (id != 0) {
+  // More than one id may be kept: one started before the record existed among them.
+  for (std::uintptr_t id = platform::TakePumpTimerId(); id != 0; id = platform::TakePumpTimerId())
     KillTimer(nullptr, id);
-    id = 0;
-  }
-  if (gPumpTimerWithoutRecord != 0) {
-    KillTimer(nullptr, gPumpTimerWithoutRecord);
-    gPumpTimerWithoutRecord = 0;
-  }
   if (gEscapeHook != nullptr) {
     UnhookWindowsHookEx(gEscapeHook);
     gEscapeHook = nullptr;

@@ -4,16 +4,13 @@
 
 #include <string>
 
-#include "AIContext.h"
 #include "ProgressBar.h"
 #include "ProgressDialogState.h"
 #include "ProgressResources.h"
 #include "WideText.h"
-#include "common/Texts.h"
 #include "platform/ProgressWindow.h"
-#include "pluginHandler/Suites.h"
-
-extern HINSTANCE gPluginInstance;
+#include "platform/ProgressWindowHost.h"
+#include "platform/ProgressWindowTexts.h"
 
 namespace {
 
@@ -21,17 +18,11 @@ ProgressDialogState gState;
 
 // The module holding the dialog resource: the one the host named, else this code's own.
 HINSTANCE ResourceModule() {
-  if (gPluginInstance != nullptr) return gPluginInstance;
+  if (void* named = platform::PluginResourceModule()) return static_cast<HINSTANCE>(named);
   HMODULE self = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                      reinterpret_cast<LPCWSTR>(&ResourceModule), &self);
   return self;
-}
-
-HWND HostMainWindow() {
-  AIWindowRef window = nullptr;
-  if (sAppContext == nullptr || sAppContext->GetPlatformAppWindow(&window) != kNoErr) return nullptr;
-  return reinterpret_cast<HWND>(window);
 }
 
 // A tenth of the owner's width and height in from its top-left corner, above every
@@ -49,8 +40,8 @@ void Place(HWND dialog) {
 
 void Initialise(HWND dialog) {
   Place(dialog);
-  SetWindowTextW(dialog, WideFromShiftJIS(Text(TextId::kProgressTitle)).c_str());
-  SetDlgItemTextW(dialog, KSR_IDC_ABORT, WideFromShiftJIS(Text(TextId::kProgressAbort)).c_str());
+  SetWindowTextW(dialog, WideFromShiftJIS(platform::ProgressWindowTitle()).c_str());
+  SetDlgItemTextW(dialog, KSR_IDC_ABORT, WideFromShiftJIS(platform::ProgressWindowAbortLabel()).c_str());
   SetDlgItemTextW(dialog, KSR_IDC_MESSAGE, L"");
   ShowWindow(GetDlgItem(dialog, KSR_IDC_ABORT), gState.abortAllowed ? SW_SHOW : SW_HIDE);
 }
@@ -96,8 +87,8 @@ void ProgressWindow::Open(bool abortAllowed) {
   gState.abortAllowed = abortAllowed;
   gState.aborted = 0;
   gState.percent = 0;
-  HWND dialog = CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(KSR_IDD_PROGRESS), HostMainWindow(),
-                                   DialogProcedure, 0);
+  HWND owner = static_cast<HWND>(platform::HostMainWindow());
+  HWND dialog = CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(KSR_IDD_PROGRESS), owner, DialogProcedure, 0);
   gState.dialog = dialog;
   if (dialog == nullptr) return;
   ShowWindow(dialog, SW_SHOW);

@@ -13,8 +13,7 @@ GUI_LIBS := $(shell gnustep-config --gui-libs)
 INCLUDES := -I$(ROOT)/Mac -I$(ROOT)/SOURCE -I$(ROOT)/host
 
 PANEL_OBJECTS := $(DIR)/obj/Kestrune_ProgressPanel.o $(DIR)/obj/Kestrune_ProgressPanel+CodeBuiltWindow.o \
-  $(DIR)/obj/ProgressWindow.o $(DIR)/obj/ProgressPanelTexts.o $(DIR)/obj/Texts.o $(DIR)/obj/PluginGlobals.o \
-  $(DIR)/obj/panel_test_host.o $(DIR)/obj/panel_test.o
+  $(DIR)/obj/ProgressWindow.o $(DIR)/obj/ProgressPanelTexts.o $(DIR)/obj/panel_test_host.o $(DIR)/obj/panel_test.o
 
 .PHONY: write_nib panel_test
 write_nib: $(DIR)/write_nib
@@ -34,12 +33,6 @@ $(DIR)/obj/%.o: $(ROOT)/Mac/%.mm
 	@mkdir -p $(@D)
 	g++ -x objective-c++ $(OBJCXX_FLAGS) -std=gnu++17 $(INCLUDES) -c $< -o $@
 $(DIR)/obj/%.o: $(ROOT)/Mac/%.cpp
-	@mkdir -p $(@D)
-	g++ -std=c++17 -O2 -Wall -Wextra -MMD -MP $(INCLUDES) -c $< -o $@
-$(DIR)/obj/Texts.o: $(ROOT)/SOURCE/common/Texts.cpp
-	@mkdir -p $(@D)
-	g++ -std=c++17 -O2 -Wall -Wextra -MMD -MP $(INCLUDES) -c $< -o $@
-$(DIR)/obj/PluginGlobals.o: $(ROOT)/SOURCE/shellMain/PluginGlobals.cpp
 	@mkdir -p $(@D)
 	g++ -std=c++17 -O2 -Wall -Wextra -MMD -MP $(INCLUDES) -c $< -o $@
 $(DIR)/obj/panel_test_host.o: $(ROOT)/tests/macos/panel_test_host.cpp

@@ -1,8 +1,11 @@
 #include "platform/ProgressWindowTexts.h"
 
 #include "common/Texts.h"
+#include "shellMain/PluginGlobals.h"
 
 namespace platform {
+
+bool HostUsesJapanese() { return g != nullptr && g->appLanguage == kJapaneseLanguage; }
 
 const char* ProgressWindowTitle() { return Text(TextId::kProgressTitle); }
 

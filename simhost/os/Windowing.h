@@ -9,14 +9,14 @@ namespace simhost {
 namespace os {
 
 // The application's main window (made on first use), which owns the plug-in's
-// dialogs; null where the host draws no windows (a terminal).
+// dialogs; on a terminal, the stream (a FILE*) the plug-in's windows are drawn on.
 void* MainWindow();
 // Waits the time while handling the window system's events (0: only those pending),
 // so that the plug-in's timers and windows run as in the application.
 void WaitHandlingEvents(int milliseconds);
 // From now on writes what the progress window shows at each repaint into the folder,
-// numbered: 24-bit BMP files of the dialog on Windows, text files of the drawn line on
-// a terminal. False when the folder cannot be used.
+// numbered: 24-bit BMP files of the dialog on Windows, text files of the line drawn on
+// the main window's stream on a terminal. False when the folder cannot be used.
 bool CaptureProgressWindow(const std::string& folder);
 
 }  // namespace os

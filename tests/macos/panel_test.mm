@@ -19,7 +19,7 @@
 #import "Kestrune_ProgressPanel.h"
 
 extern Kestrune_ProgressPanel* g_progress_panel;
-extern "C" void PanelTest_SetHostLanguage(int language);
+extern "C" void PanelTest_SetHostTexts(int japanese, const char* titleUtf8, const char* abortUtf8);
 
 namespace {
 
@@ -124,7 +124,11 @@ int main(int argc, char** argv) {
   [NSApplication sharedApplication];
   // After the application: it installs GNUstep's exception panel, which waits forever.
   NSSetUncaughtExceptionHandler(UncaughtException);
-  PanelTest_SetHostLanguage(language);
+  // What the panel must show: for a Japanese host the plug-in's words (進捗状況, 中断),
+  // made from their Shift-JIS form; the panel's own English ones otherwise.
+  const char* title = japanese ? "\xE9\x80\xB2\xE6\x8D\x97\xE7\x8A\xB6\xE6\xB3\x81" : "Progress";
+  const char* abortCaption = japanese ? "\xE4\xB8\xAD\xE6\x96\xAD" : "Abort";
+  PanelTest_SetHostTexts(japanese, title, abortCaption);
 
   ProgressWindow::Open(true);
   RunHostLoop(0.5);
@@ -146,10 +150,8 @@ int main(int argc, char** argv) {
   Check(message != nil && bar != nil && abortButton != nil, "the three outlets are connected");
   Check([abortButton target] == g_progress_panel && SameSelector([abortButton action], @selector(dialogAbort:)),
         "Abort is connected to dialogAbort:");
-  Check(SameText([window title], japanese ? "\xE9\x80\xB2\xE6\x8D\x97\xE7\x8A\xB6\xE6\xB3\x81" : "Progress"),
-        japanese ? "the title reads 進捗状況" : "the title reads Progress");
-  Check(SameText([abortButton title], japanese ? "\xE4\xB8\xAD\xE6\x96\xAD" : "Abort"),
-        japanese ? "the button reads 中断" : "the button reads Abort");
+  Check(SameText([window title], title), japanese ? "the title reads 進捗状況" : "the title reads Progress");
+  Check(SameText([abortButton title], abortCaption), japanese ? "the button reads 中断" : "the button reads Abort");
   Check(SameText([message stringValue], ""), "the message line is empty");
   Check([bar doubleValue] == 0.0 && [bar minValue] == 0.0 && [bar maxValue] == 100.0, "the bar runs 0 to 100, at 0");
   Check([abortButton isEnabled] && ProgressWindow::IsAborted() == 0, "Abort is enabled and nothing is aborted");
