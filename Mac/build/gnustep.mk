@@ -15,7 +15,7 @@ OBJC_FLAGS := $(filter-out -MMD -MP,$(shell $(KESTRUNE_GNUSTEP_CONFIG) --objc-fl
 # GNUstep's own headers trip this warning in Objective-C++.
 OBJCXX_FLAGS := $(OBJC_FLAGS) -Wno-subobject-linkage
 GUI_LIBS := $(shell $(KESTRUNE_GNUSTEP_CONFIG) --gui-libs)
-INCLUDES := -I$(ROOT)/Mac -I$(ROOT)/SOURCE -I$(ROOT)/host
+INCLUDES := -I$(ROOT)/Mac -I$(ROOT)/SOURCE -I$(KESTRUNE_GENERATED) -I$(ROOT)/host
 # The flags of every build (CONFIG).
 CXX_FLAGS := $(KESTRUNE_CXX_STANDARD) $(KESTRUNE_OPTIMIZATION) $(KESTRUNE_WARNINGS) -MMD -MP
 CC := $(KESTRUNE_HOST_CC)

@@ -112,6 +112,26 @@ const Expected kExpected[] = {
      "Error: %d, suite: %s, version: %d!"},
 };
 
+// The table the build writes from Texts.def holds exactly the bytes the plug-in stores,
+// Japanese and English, for every text.
+const char* const kGeneratedJapanese[] = {
+#include "common/TextsShiftJIS.inc"
+};
+const char* const kTableEnglish[] = {
+#define KSR_TEXT(id, kind, japanese, english) english,
+#include "common/Texts.def"
+#undef KSR_TEXT
+};
+
+TEST(Texts, TheTableWrittenFromTheUTF8SourceIsTheStoredBytes) {
+  ASSERT_EQ(sizeof(kGeneratedJapanese) / sizeof(kGeneratedJapanese[0]), static_cast<size_t>(TextId::kTextCount));
+  ASSERT_EQ(sizeof(kTableEnglish) / sizeof(kTableEnglish[0]), static_cast<size_t>(TextId::kTextCount));
+  for (size_t i = 0; i < static_cast<size_t>(TextId::kTextCount); ++i) {
+    EXPECT_EQ(std::string(kGeneratedJapanese[i]), TextFor(static_cast<TextId>(i), 1)) << i;
+    EXPECT_EQ(std::string(kTableEnglish[i]), TextFor(static_cast<TextId>(i), 0)) << i;
+  }
+}
+
 // Decoded independently of the plug-in's own conversion, so a fault in either shows.
 bool DecodeShiftJIS(const std::string& bytes, std::string* utf8) {
   return simhost::os::Utf8FromCodePage932(bytes, utf8);
