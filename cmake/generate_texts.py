@@ -144,6 +144,12 @@ def main():
                 stored = japanese.encode("cp932")
             except UnicodeEncodeError as error:
                 raise TableError("line %d: %s: %r is not in code page 932" % (line, name, error.object[error.start]))
+            # Some characters share a code (U+301C and U+FF5E are both 0x8160): the table
+            # must hold the one the bytes read back as, which is what users see.
+            for written, read in zip(japanese, stored.decode("cp932")):
+                if written != read:
+                    raise TableError("line %d: %s: %r reads back from code page 932 as %r; write that"
+                                     % (line, name, written, read))
             lines.append("/* %s */ %s," % (name, c_literal(stored)))
     except (TableError, UnicodeDecodeError) as error:
         sys.exit("%s: %s" % (table, error))

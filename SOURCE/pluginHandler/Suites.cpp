@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/Texts.h"
 #include "shellMain/PluginGlobals.h"
 #include "platform/SystemLog.h"
 
@@ -30,7 +31,7 @@ SPErr acquireSuites(SPBasicSuite* basic) {
       *row.target = nullptr;
       if (sAIUser != nullptr) {
         char message[256];
-        std::snprintf(message, sizeof(message), "Error: %d, suite: %s, version: %d!", static_cast<int>(status),
+        std::snprintf(message, sizeof(message), Text(TextId::kSuiteAcquisitionError), static_cast<int>(status),
                       row.name, static_cast<int>(row.version));
         platform::ReportSuiteAcquisitionFailure(message);
       }
