@@ -35,11 +35,13 @@ COMMON_FLAGS = $(TARGET_FLAGS) $(KESTRUNE_OPTIMIZATION) $(KESTRUNE_WARNINGS) $(K
 CXX_FLAGS := $(KESTRUNE_CXX_STANDARD) $(KESTRUNE_PLUGIN_CXX_FLAGS) -nostdinc++ -isystem $(KESTRUNE_LIBCXX_HEADERS)
 OBJC_FLAGS := -fobjc-runtime=macosx-12.0 -fno-objc-arc -fobjc-exceptions
 
-# Every list's objects, for each architecture, with that list's include folders.
-LISTS := HOST CORE PLATFORM
-SOURCES := $(foreach list,$(LISTS),$(KESTRUNE_$(list)_SOURCES))
+# Every list's objects, for each architecture, with that list's include folders; the
+# checks' objects are built and linked into nothing.
+LISTS := HOST CORE PLATFORM CHECK
+SOURCES := $(KESTRUNE_HOST_SOURCES) $(KESTRUNE_CORE_SOURCES) $(KESTRUNE_PLATFORM_SOURCES)
 object_of = $(patsubst %,$(OUT)/obj/$(1)/%.o,$(2))
 $(foreach arch,$(ARCHS),$(eval OBJECTS_$(arch) := $(call object_of,$(arch),$(SOURCES))))
+CHECKS := $(foreach arch,$(ARCHS),$(call object_of,$(arch),$(KESTRUNE_CHECK_SOURCES)))
 $(foreach arch,$(ARCHS),$(foreach list,$(LISTS),\
   $(eval $(call object_of,$(arch),$(KESTRUNE_$(list)_SOURCES)): INCLUDES := $(KESTRUNE_$(list)_INCLUDES))))
 
@@ -53,7 +55,7 @@ BUNDLE_FILES := $(BUNDLE)/Contents/Info.plist $(BUNDLE)/Contents/PkgInfo \
   $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc $(RESOURCES)/Kestrune_ProgressPanel.nib
 
 .PHONY: all
-all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES) $(DSYM)/Contents/Info.plist
+all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES) $(DSYM)/Contents/Info.plist $(CHECKS)
 
 # Objects are built again when their flags change: they live here and in CONFIG.
 define arch_rules
@@ -111,13 +113,10 @@ $(DSYM)/Contents/Info.plist: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune
 	$(LIPO) -create $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune.dSYM/Contents/Resources/DWARF/Kestrune) \
 	  -output $(DSYM)/Contents/Resources/DWARF/Kestrune
 
-# The version comes from the one place it lives.
-VERSION_HEADER := $(ROOT)/SOURCE/common/Version.h
-VERSION := $(shell sed -n 's/^\#define KESTRUNE_VERSION_TEXT "\([0-9]*\.[0-9]*\)"$$/\1/p' $(VERSION_HEADER))
-$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist $(VERSION_HEADER)
-	@test -n "$(VERSION)" || { echo "no version text in $(VERSION_HEADER)" >&2; exit 1; }
+# The version is the project's (kestrune.mk).
+$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist $(CONFIG)
 	@mkdir -p $(@D)
-	sed 's/@KESTRUNE_VERSION@/$(VERSION)/g' $< >$@
+	sed 's/@KESTRUNE_VERSION@/$(KESTRUNE_VERSION)/g' $< >$@
 
 $(BUNDLE)/Contents/PkgInfo: $(ROOT)/Mac/PkgInfo
 	@mkdir -p $(@D)
@@ -132,4 +131,4 @@ $(RESOURCES)/Kestrune_ProgressPanel.nib: $(NIB) $(ROOT)/Mac/build/nib_system_fon
 	@mkdir -p $(@D)
 	$(KESTRUNE_PYTHON) $(ROOT)/Mac/build/nib_system_font.py $(NIB) $@
 
--include $(foreach arch,$(ARCHS),$(OBJECTS_$(arch):.o=.d))
+-include $(foreach arch,$(ARCHS),$(OBJECTS_$(arch):.o=.d)) $(CHECKS:.o=.d)

@@ -11,11 +11,8 @@ KSR_SUITE_CATALOG(KSR_DEFINE_SUITE_VARIABLE)
 #undef KSR_DEFINE_SUITE_VARIABLE
 
 #define KSR_IMPORT_ROW(type, name, version, var) {name, version, reinterpret_cast<const void**>(&var)},
-const ImportSuite imports[] = {KSR_SUITE_CATALOG(KSR_IMPORT_ROW)};
+const ImportSuite imports[kImportCount] = {KSR_SUITE_CATALOG(KSR_IMPORT_ROW)};
 #undef KSR_IMPORT_ROW
-
-const int kImportCount = static_cast<int>(sizeof(imports) / sizeof(imports[0]));
-static_assert(sizeof(imports) / sizeof(imports[0]) == 131, "the plug-in holds 131 suites");
 
 SPErr acquireSuites(SPBasicSuite* basic) {
   if (gAcquireCount != 0) {

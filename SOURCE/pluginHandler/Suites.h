@@ -11,8 +11,11 @@ struct ImportSuite {
   const void** target;
 };
 
-extern const ImportSuite imports[];
-extern const int kImportCount;
+// One row per suite of the catalogue, in its order.
+#define KSR_COUNT_SUITE(type, name, version, var) +1
+constexpr int kImportCount = 0 KSR_SUITE_CATALOG(KSR_COUNT_SUITE);
+#undef KSR_COUNT_SUITE
+extern const ImportSuite imports[kImportCount];
 
 SPErr acquireSuites(SPBasicSuite* basic);
 void releaseSuites(SPBasicSuite* basic);
