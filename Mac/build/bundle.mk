@@ -1,25 +1,27 @@
-# The macOS bundle Kestrune.aip, cross-built with Debian's Clang and LLD.
-# Called by scripts/build-macos.sh: make -f Mac/build/bundle.mk ROOT=... OUT=... SDK=... NIB=...
+# The macOS bundle Kestrune.aip, cross-built with Debian's Clang and LLD. Run by the
+# macos preset's build (Mac/CMakeLists.txt), whose configuration writes CONFIG: the
+# toolchain it found, the flags of every build and the source lists every build shares.
+# This file lists no source and repeats no flag; what it adds is the macOS target's own.
+#   make -f Mac/build/bundle.mk ROOT=... OUT=... CONFIG=...
 ROOT ?= $(CURDIR)
 OUT ?= $(ROOT)/build-macos
-SDK ?= $(OUT)/darwin-sdk/package
-LLVM ?= 14
-# The linker: lld 14 concatenates the Objective-C image-info record of every object
-# (three of them, 24 bytes) where Apple's linker writes one; lld 16 writes one.
-LLD ?= 16
+CONFIG ?= $(OUT)/cmake/kestrune.mk
+include $(CONFIG)
+NIB ?= $(OUT)/nib/Kestrune_ProgressPanel.nib
+SDK := $(KESTRUNE_DARWIN_SDK)
 ARCHS := arm64 x86_64
 BUNDLE := $(OUT)/Kestrune.aip
 # The symbols and debugging information of the shipped, stripped executable.
 DSYM := $(OUT)/Kestrune.aip.dSYM
 
-CC := clang-$(LLVM)
-CXX := clang++-$(LLVM)
-LD := ld64.lld-$(LLD)
-LIPO := llvm-lipo-$(LLVM)
-NM := llvm-nm-$(LLVM)
-STRIP := llvm-strip-$(LLVM)
-DSYMUTIL := dsymutil-$(LLVM)
-LAUNCHER := $(shell command -v ccache 2>/dev/null)
+CC := $(KESTRUNE_CC)
+CXX := $(KESTRUNE_CXX)
+LD := $(KESTRUNE_LD)
+LIPO := $(KESTRUNE_LIPO)
+NM := $(KESTRUNE_NM)
+STRIP := $(KESTRUNE_STRIP)
+DSYMUTIL := $(KESTRUNE_DSYMUTIL)
+LAUNCHER := $(KESTRUNE_LAUNCHER)
 
 DARWIN_INCLUDE = $(SDK)/lib/libc/include
 # The darwin C headers for one architecture, the generic ones after.
@@ -27,21 +29,21 @@ darwin_includes = -nostdlibinc -isystem $(DARWIN_INCLUDE)/$(1)-macos.11-none \
   -isystem $(DARWIN_INCLUDE)/any-macos.11-any -isystem $(DARWIN_INCLUDE)/any-macos-any
 header_arch = $(if $(filter arm64,$(1)),aarch64,x86_64)
 
-COMMON_FLAGS := -mmacosx-version-min=12.0 -O2 -g -fvisibility=hidden -fPIC -Wall -Wextra \
-  -I$(ROOT)/SOURCE -I$(ROOT)/host -I$(ROOT)/Mac -MMD -MP \
-  '-DKSR_EXPORT=__attribute__((visibility("default")))'
-CXX_FLAGS := -std=c++17 -fvisibility-inlines-hidden -nostdinc++ -isystem /usr/lib/llvm-$(LLVM)/include/c++/v1
+# The macOS target's own flags beside those of every build (CONFIG).
+TARGET_FLAGS := -mmacosx-version-min=12.0 -MMD -MP
+COMMON_FLAGS = $(TARGET_FLAGS) $(KESTRUNE_OPTIMIZATION) $(KESTRUNE_WARNINGS) $(KESTRUNE_PLUGIN_FLAGS) $(INCLUDES)
+CXX_FLAGS := $(KESTRUNE_CXX_STANDARD) $(KESTRUNE_PLUGIN_CXX_FLAGS) -nostdinc++ -isystem $(KESTRUNE_LIBCXX_HEADERS)
 OBJC_FLAGS := -fobjc-runtime=macosx-12.0 -fno-objc-arc -fobjc-exceptions
 
-# The plug-in's shared logic, the host wrappers, the POSIX services macOS shares with
-# Linux, and the macOS realisations.
-SOURCES := $(filter-out $(ROOT)/SOURCE/platform/%,$(wildcard $(ROOT)/SOURCE/*/*.cpp)) \
-  $(wildcard $(ROOT)/host/*.cpp) \
-  $(ROOT)/Posix/Clock.cpp $(ROOT)/Posix/Directory.cpp $(ROOT)/Posix/NameClaim.cpp $(ROOT)/Posix/PathRules.cpp \
-  $(wildcard $(ROOT)/Mac/*.cpp) $(wildcard $(ROOT)/Mac/*.m) $(wildcard $(ROOT)/Mac/*.mm)
-object_of = $(patsubst $(ROOT)/%,$(OUT)/obj/$(1)/%.o,$(SOURCES))
-OBJECTS_arm64 := $(call object_of,arm64)
-OBJECTS_x86_64 := $(call object_of,x86_64)
+# Every list's objects, for each architecture, with that list's include folders; the
+# checks' objects are built and linked into nothing.
+LISTS := HOST CORE PLATFORM CHECK
+SOURCES := $(KESTRUNE_HOST_SOURCES) $(KESTRUNE_CORE_SOURCES) $(KESTRUNE_PLATFORM_SOURCES)
+object_of = $(patsubst %,$(OUT)/obj/$(1)/%.o,$(2))
+$(foreach arch,$(ARCHS),$(eval OBJECTS_$(arch) := $(call object_of,$(arch),$(SOURCES))))
+CHECKS := $(foreach arch,$(ARCHS),$(call object_of,$(arch),$(KESTRUNE_CHECK_SOURCES)))
+$(foreach arch,$(ARCHS),$(foreach list,$(LISTS),\
+  $(eval $(call object_of,$(arch),$(KESTRUNE_$(list)_SOURCES)): INCLUDES := $(KESTRUNE_$(list)_INCLUDES))))
 
 STUB_DIR := $(OUT)/stubs
 LIBRARIES := libc++ libobjc Foundation AppKit CoreServices
@@ -53,19 +55,19 @@ BUNDLE_FILES := $(BUNDLE)/Contents/Info.plist $(BUNDLE)/Contents/PkgInfo \
   $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc $(RESOURCES)/Kestrune_ProgressPanel.nib
 
 .PHONY: all
-all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES) $(DSYM)/Contents/Info.plist
+all: $(BUNDLE)/Contents/MacOS/Kestrune $(BUNDLE_FILES) $(DSYM)/Contents/Info.plist $(CHECKS)
 
-# Objects are built again when this file changes, since their flags live here.
+# Objects are built again when their flags change: they live here and in CONFIG.
 define arch_rules
-$(OUT)/obj/$(1)/%.cpp.o: $(ROOT)/%.cpp $(ROOT)/Mac/build/bundle.mk
+$(OUT)/obj/$(1)/%.cpp.o: $(ROOT)/%.cpp $(ROOT)/Mac/build/bundle.mk $(CONFIG)
 	@mkdir -p $$(@D)
-	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 $(COMMON_FLAGS) $(CXX_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
-$(OUT)/obj/$(1)/%.mm.o: $(ROOT)/%.mm $(ROOT)/Mac/build/bundle.mk
+	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 $$(COMMON_FLAGS) $(CXX_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
+$(OUT)/obj/$(1)/%.mm.o: $(ROOT)/%.mm $(ROOT)/Mac/build/bundle.mk $(CONFIG)
 	@mkdir -p $$(@D)
-	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 -x objective-c++ $(COMMON_FLAGS) $(CXX_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
-$(OUT)/obj/$(1)/%.m.o: $(ROOT)/%.m $(ROOT)/Mac/build/bundle.mk
+	$(LAUNCHER) $(CXX) -target $(1)-apple-macos12 -x objective-c++ $$(COMMON_FLAGS) $(CXX_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
+$(OUT)/obj/$(1)/%.m.o: $(ROOT)/%.m $(ROOT)/Mac/build/bundle.mk $(CONFIG)
 	@mkdir -p $$(@D)
-	$(LAUNCHER) $(CC) -target $(1)-apple-macos12 -x objective-c -std=gnu11 $(COMMON_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
+	$(LAUNCHER) $(CC) -target $(1)-apple-macos12 -x objective-c -std=gnu11 $$(COMMON_FLAGS) $(OBJC_FLAGS) $(call darwin_includes,$(call header_arch,$(1))) -c $$< -o $$@
 
 # What the objects of this architecture use and define, for the stubs.
 $(OUT)/obj/$(1).undefined: $$(OBJECTS_$(1))
@@ -75,7 +77,7 @@ $(OUT)/obj/$(1).defined: $$(OBJECTS_$(1))
 
 # The linker signs each slice ad hoc (Apple silicon runs no unsigned code). The slice
 # keeps its local symbols and the map of its debugging information for dsymutil.
-$(OUT)/obj/$(1)/Kestrune: $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM) $(ROOT)/Mac/build/bundle.mk
+$(OUT)/obj/$(1)/Kestrune: $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM) $(ROOT)/Mac/build/bundle.mk $(CONFIG)
 	$(LD) -arch $(1) -platform_version macos 12.0 12.0 -bundle -dead_strip -adhoc_codesign \
 	  -exported_symbol _PluginMain -o $$@ $$(OBJECTS_$(1)) $(STUBS) $(LIBSYSTEM)
 
@@ -91,7 +93,7 @@ $(foreach arch,$(ARCHS),$(eval $(call arch_rules,$(arch))))
 
 $(STUBS) &: $(ROOT)/Mac/build/make_stubs.py $(wildcard $(ROOT)/Mac/link/*.symbols) \
     $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch).undefined $(OUT)/obj/$(arch).defined)
-	python3 $(ROOT)/Mac/build/make_stubs.py $(ROOT)/Mac/link $(LIBSYSTEM) $(STUB_DIR) \
+	$(KESTRUNE_PYTHON) $(ROOT)/Mac/build/make_stubs.py $(ROOT)/Mac/link $(LIBSYSTEM) $(STUB_DIR) \
 	  $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch).undefined $(OUT)/obj/$(arch).defined)
 
 $(BUNDLE)/Contents/MacOS/Kestrune: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/stripped/Kestrune)
@@ -111,13 +113,10 @@ $(DSYM)/Contents/Info.plist: $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune
 	$(LIPO) -create $(foreach arch,$(ARCHS),$(OUT)/obj/$(arch)/Kestrune.dSYM/Contents/Resources/DWARF/Kestrune) \
 	  -output $(DSYM)/Contents/Resources/DWARF/Kestrune
 
-# The version comes from the one place it lives.
-VERSION_HEADER := $(ROOT)/SOURCE/common/Version.h
-VERSION := $(shell sed -n 's/^\#define KESTRUNE_VERSION_TEXT "\([0-9]*\.[0-9]*\)"$$/\1/p' $(VERSION_HEADER))
-$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist $(VERSION_HEADER)
-	@test -n "$(VERSION)" || { echo "no version text in $(VERSION_HEADER)" >&2; exit 1; }
+# The version is the project's (kestrune.mk).
+$(BUNDLE)/Contents/Info.plist: $(ROOT)/Mac/Info.plist $(CONFIG)
 	@mkdir -p $(@D)
-	sed 's/@KESTRUNE_VERSION@/$(VERSION)/g' $< >$@
+	sed 's/@KESTRUNE_VERSION@/$(KESTRUNE_VERSION)/g' $< >$@
 
 $(BUNDLE)/Contents/PkgInfo: $(ROOT)/Mac/PkgInfo
 	@mkdir -p $(@D)
@@ -125,11 +124,11 @@ $(BUNDLE)/Contents/PkgInfo: $(ROOT)/Mac/PkgInfo
 
 $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc &: $(ROOT)/Mac/build/write_pipl.py
 	@mkdir -p $(RESOURCES)/pipl
-	python3 $< $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc
+	$(KESTRUNE_PYTHON) $< $(RESOURCES)/pipl/plugin.pipl $(RESOURCES)/Kestrune.rsrc
 
 # GNUstep archives its own font; the bundle's nib names the system font.
 $(RESOURCES)/Kestrune_ProgressPanel.nib: $(NIB) $(ROOT)/Mac/build/nib_system_font.py
 	@mkdir -p $(@D)
-	python3 $(ROOT)/Mac/build/nib_system_font.py $(NIB) $@
+	$(KESTRUNE_PYTHON) $(ROOT)/Mac/build/nib_system_font.py $(NIB) $@
 
--include $(foreach arch,$(ARCHS),$(OBJECTS_$(arch):.o=.d))
+-include $(foreach arch,$(ARCHS),$(OBJECTS_$(arch):.o=.d)) $(CHECKS:.o=.d)

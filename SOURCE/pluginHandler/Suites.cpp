@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/Texts.h"
 #include "shellMain/PluginGlobals.h"
 #include "platform/SystemLog.h"
 
@@ -10,11 +11,8 @@ KSR_SUITE_CATALOG(KSR_DEFINE_SUITE_VARIABLE)
 #undef KSR_DEFINE_SUITE_VARIABLE
 
 #define KSR_IMPORT_ROW(type, name, version, var) {name, version, reinterpret_cast<const void**>(&var)},
-const ImportSuite imports[] = {KSR_SUITE_CATALOG(KSR_IMPORT_ROW)};
+const ImportSuite imports[kImportCount] = {KSR_SUITE_CATALOG(KSR_IMPORT_ROW)};
 #undef KSR_IMPORT_ROW
-
-const int kImportCount = static_cast<int>(sizeof(imports) / sizeof(imports[0]));
-static_assert(sizeof(imports) / sizeof(imports[0]) == 131, "the plug-in holds 131 suites");
 
 SPErr acquireSuites(SPBasicSuite* basic) {
   if (gAcquireCount != 0) {
@@ -30,7 +28,7 @@ SPErr acquireSuites(SPBasicSuite* basic) {
       *row.target = nullptr;
       if (sAIUser != nullptr) {
         char message[256];
-        std::snprintf(message, sizeof(message), "Error: %d, suite: %s, version: %d!", static_cast<int>(status),
+        std::snprintf(message, sizeof(message), Text(TextId::kSuiteAcquisitionError), static_cast<int>(status),
                       row.name, static_cast<int>(row.version));
         platform::ReportSuiteAcquisitionFailure(message);
       }

@@ -12,8 +12,11 @@ struct ImportSuite {
   const void** target;
 };
 
-extern const ImportSuite imports[];
-extern const int kImportCount;
+// One row per suite of the catalogue, in its order.
+#define KSR_COUNT_SUITE(type, name, version, var) +1
+constexpr int kImportCount = 0 KSR_SUITE_CATALOG(KSR_COUNT_SUITE);
+#undef KSR_COUNT_SUITE
+extern const ImportSuite imports[kImportCount];
 
 // A suite the host did not lend is a failed call with the host's "suite not found"
 // status, never a call through null.

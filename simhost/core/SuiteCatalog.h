@@ -1,6 +1,5 @@
-// The suites this host publishes, by name and version: the host's own list, kept
-// apart from what any plug-in asks for, so a plug-in asking for a wrong name or
-// version meets the refusal the application gives.
+// The suites this host publishes, by name and version, for the platform it plays: the
+// host's own list (PublishedSuites.h), kept apart from what any plug-in asks for.
 #ifndef KESTRUNE_SIMHOST_SUITECATALOG_H
 #define KESTRUNE_SIMHOST_SUITECATALOG_H
 
@@ -9,17 +8,10 @@
 #include <vector>
 
 #include "AITypes.h"
+#include "core/PublishedSuites.h"
 
 namespace simhost {
 
-// The application publishes its own suites (names beginning with "AI", and
-// "Override AI Color Conversion Suite") at a version 1000 higher on macOS than on
-// Windows; the "SP" and "ATE" suites agree.
-enum class CatalogPlatform { kWindows, kMacOS };
-
-// The platform whose versions the host's own headers carry: the one the plug-in
-// under test was built for.
-CatalogPlatform NativeCatalogPlatform();
 const char* PlatformName(CatalogPlatform platform);  // "windows", "macos"
 
 struct CatalogEntry {

@@ -22,9 +22,9 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 
 def product_version():
-    """The version text of SOURCE/common/Version.h, the one place it lives."""
-    with open(os.path.join(ROOT, "SOURCE", "common", "Version.h")) as f:
-        return re.search(r'^#define KESTRUNE_VERSION_TEXT "([0-9.]+)"$', f.read(), re.M).group(1)
+    """The project's version (CMakeLists.txt), the one place it lives."""
+    with open(os.path.join(ROOT, "CMakeLists.txt")) as f:
+        return re.search(r'^project\(Kestrune VERSION ([0-9]+\.[0-9]+) ', f.read(), re.M).group(1)
 
 
 ARCHS = ["arm64", "x86_64"]

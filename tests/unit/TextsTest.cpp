@@ -1,9 +1,13 @@
-// The program's texts: every Japanese text decodes from its Shift-JIS bytes to exactly
-// the text users are shown, and every English one is the plain ASCII text.
+// The program's texts, as the plug-in stores them, against the one table they are
+// written in (common/Texts.def, UTF-8): every Japanese text decodes from its Shift-JIS
+// bytes to exactly its text in the table, every English one is the table's ASCII text,
+// and each holds the printf conversions its kind allows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "os/CodePage.h"
 #include "DirectPlugin.h"
@@ -11,134 +15,81 @@
 
 namespace {
 
-struct Expected {
+struct Entry {
   TextId id;
+  const char* kind;
   const char* japanese;  // UTF-8
   const char* english;
 };
 
-const Expected kExpected[] = {
-    {TextId::kMenuGroupTitle, "文字位置情報を保存",
-     "Save with updated text layout information"},
-    {TextId::kMenuSaveAs, "別名で保存...",
-     "Save as..."},
-    {TextId::kMenuBulkUpdate, "一括更新...",
-     "Bulk update..."},
-    {TextId::kMenuBulkUpdateRecursive, "一括更新 (サブフォルダを含む)...",
-     "Bulk update (Recursive subfolders)..."},
-    {TextId::kActionSaveAsTitle, "文字位置情報を更新して別名で保存",
-     "Save with updated text layout information"},
-    {TextId::kActionInsideCommandTitle, "Kestrune Inside Command",
-     "Kestrune Inside Command"},
-    {TextId::kAlertMissingFonts, "このファイルには、ご使用のコンピューターにないフォントが使用されています。\rフォントをインストールしてから実行してください。",
-     "The file contains fonts not installed on this computer.\rPlease install the missing fonts and try again."},
-    {TextId::kLogMissingFonts, "エラー: ご使用のコンピューターにないフォントが使用されています。",
-     "Error: The file contains fonts not installed on this computer."},
-    {TextId::kAlertLegacyText, "このファイルには、バージョン10またはそれ以前のIllustratorで作成されたテキストが含まれています。",
-     "This file includes text that was created in Version 10 or earlier Illustrator."},
-    {TextId::kLogLegacyText, "エラー: このファイルには、バージョン10またはそれ以前のIllustratorで作成されたテキストが含まれています。",
-     "Error: This file includes text that was created in Version 10 or earlier Illustrator."},
-    {TextId::kAlertNoText, "このファイルには、テキストは含まれていません。",
-     "No text objects found in file"},
-    {TextId::kLogNoText, "エラー: このファイルには、テキストは含まれていません。",
-     "Error: No text objects found in file"},
-    {TextId::kAlertNoName, "更新済みファイル名が作成できませんでした。\r文字位置情報は保存されませんでした。",
-     "Could not create updated file name.\rText layout information was not updated."},
-    {TextId::kLogNoName, "エラー: 更新済みファイル名が作成できませんでした。",
-     "Error: Could not create updated file name."},
-    {TextId::kSaveCompleted, "別名で保存が終了しました。",
-     "Save as operation completed"},
-    {TextId::kAlertSaveCanceled, "ドキュメントの保存がキャンセルされました。\r文字位置情報は保存されませんでした。",
-     "Save operation canceled.\rText layout information was not updated."},
-    {TextId::kLogSaveCanceled, "エラー: ドキュメントの保存がキャンセルされました。",
-     "Error: Save operation was canceled."},
-    {TextId::kAlertSaveFailed, "ドキュメントの保存が出来ませんでした。\r文字位置情報は保存されませんでした。",
-     "Could not save document.\rText layout information was not updated."},
-    {TextId::kLogSaveFailed, "エラー: ドキュメントの保存が出来ませんでした。",
-     "Error: Could not save document."},
-    {TextId::kBulkQuestionCanceled, "ドキュメントの保存がキャンセルされました。\r",
-     "Save operation was canceled and text layout information was not updated.\r"},
-    {TextId::kBulkQuestionNotUpdated, "文字位置情報は保存されませんでした。\r",
-     ""},
-    {TextId::kBulkQuestionEnd, "一括更新を終了しますか？\r\r",
-     "Would you like to cancel bulk update?\r\r"},
-    {TextId::kBulkQuestionChoices, "[はい] 一括更新を終了 [いいえ] 次のファイルの処理を実行",
-     "Yes: Cancel bulk update.  No: Proceed to processing next file"},
-    {TextId::kConfirmSaveAs, "文字位置情報を保存します。",
-     "Saving with updated text layout information"},
-    {TextId::kConfirmBulkUpdate, "フォルダ内の ai ファイルの文字位置情報を保存します。 (%d 件) ",
-     "Saving all .ai files with updated text layout information located in the folder (%d files)"},
-    {TextId::kNoApplicableFiles, "フォルダ内に対象となるファイルがありません。",
-     "No applicable files found"},
-    {TextId::kFolderPathTooLong, "フォルダのパスが長すぎるため、ログファイルを作成できません。\rパスの短いフォルダを選択してください。",
-     "The folder's path is too long for the activity log.\rPlease choose a folder with a shorter path."},
-    {TextId::kFilesLeftOutPathTooLong, "パスが長すぎるため、%d 件のファイルを対象外にしました。",
-     "%d files were left out because their paths are too long."},
-    {TextId::kAlertTrimArea, "このファイルには、トリムエリアが使用されています。\rトリムエリアを変換してから実行してください。",
-     "The file includes a trim area.\rPlease convert the trim area and run again."},
-    {TextId::kLogTrimArea, "エラー: このファイルには、トリムエリアが使用されています。",
-     "Error: The file includes a trim area."},
-    {TextId::kLogOpenCanceled, "エラー: ドキュメントの読み込みがキャンセルされました。",
-     "Error: Open operation was canceled."},
-    {TextId::kLogOpenFailed, "エラー: ドキュメントの読み込みが出来ませんでした。",
-     "Error: Could not open document."},
-    {TextId::kLogAlreadyOpen, "エラー: ドキュメントが既に開かれているため、そのままにしました。",
-     "Error: The document was already open and was left as it is."},
-    {TextId::kSummaryHead, "一括更新が終了しました。",
-     "Bulk update completed."},
-    {TextId::kSummaryFontErrors, "\rフォントエラー : %d 件",
-     "\rFont error : %d files"},
-    {TextId::kSummaryOpenErrors, "\r読み込みエラー : %d 件",
-     "\rOpen error : %d files"},
-    {TextId::kSummarySaveErrors, "\r保存エラー : %d 件",
-     "\rSave error : %d files"},
-    {TextId::kSummaryCanceled, "\rキャンセル : %d 件",
-     "\rCanceled : %d files"},
-    {TextId::kSummaryUnnecessary, "\r更新不要 : %d 件",
-     "\rUpdate unnecessary : %d files"},
-    {TextId::kSummarySuccessful, "\r更新成功 : %d 件",
-     "\rUpdate successful : %d files"},
-    {TextId::kSummaryLogLinesLost, "\rログ (Kestrune.log) に記録できなかったファイル : %d 件",
-     "\rNot recorded in the activity log (Kestrune.log) : %d files"},
-    {TextId::kProgressTitle, "進捗状況",
-     "Progress"},
-    {TextId::kProgressAbort, "中断",
-     "Abort"},
-    {TextId::kUpdatedNameMarker, "[CP_更新済み",
-     "[CP_updated_"},
-    {TextId::kErrorAlertFormat, "Error=%x, %s (caller : %s, selector : %s)",
-     "Error=%x, %s (caller : %s, selector : %s)"},
-    {TextId::kSuiteAcquisitionError, "Error: %d, suite: %s, version: %d!",
-     "Error: %d, suite: %s, version: %d!"},
+const Entry kTable[] = {
+#define KSR_TEXT(id, kind, japanese, english) {TextId::id, #kind, japanese, english},
+#include "common/Texts.def"
+#undef KSR_TEXT
 };
 
-// Decoded independently of the plug-in's own conversion, so a fault in either shows.
+// Decoded independently of the plug-in's own conversion and of the build's, so a fault
+// in either shows.
 bool DecodeShiftJIS(const std::string& bytes, std::string* utf8) {
   return simhost::os::Utf8FromCodePage932(bytes, utf8);
 }
 
-TEST(Texts, EveryTextIsListedOnceInTableOrder) {
-  ASSERT_EQ(sizeof(kExpected) / sizeof(kExpected[0]), static_cast<size_t>(TextId::kTextCount));
-  for (size_t i = 0; i < sizeof(kExpected) / sizeof(kExpected[0]); ++i)
-    EXPECT_EQ(static_cast<size_t>(kExpected[i].id), i);
+std::string Japanese(TextId id) {
+  std::string decoded;
+  EXPECT_TRUE(DecodeShiftJIS(TextFor(id, 1), &decoded)) << static_cast<int>(id);
+  return decoded;
+}
+
+// The printf conversions of a text, in order ("%%" is none).
+std::vector<std::string> Conversions(const std::string& text) {
+  std::vector<std::string> found;
+  for (size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
+    size_t end = text.find_first_not_of("-+ #0123456789.lhzjt", at + 1);
+    if (end == std::string::npos) end = text.size() - 1;
+    if (text[end] != '%') found.push_back(text.substr(at, end - at + 1));
+    at = end + 1;
+  }
+  return found;
+}
+
+std::string WithCount(const std::string& text, const char* count) {
+  std::string result = text;
+  result.replace(result.find("%d"), 2, count);
+  return result;
 }
 
 TEST(Texts, JapaneseTextsDecodeToTheirUTF8TextByteForByte) {
-  for (const Expected& expected : kExpected) {
-    std::string stored = TextFor(expected.id, 1);
-    std::string decoded;
-    ASSERT_TRUE(DecodeShiftJIS(stored, &decoded)) << static_cast<int>(expected.id);
-    EXPECT_EQ(decoded, expected.japanese) << static_cast<int>(expected.id);
-  }
+  for (const Entry& entry : kTable) EXPECT_EQ(Japanese(entry.id), entry.japanese) << entry.english;
 }
 
 TEST(Texts, EnglishTextsArePlainASCIIForEveryOtherLanguage) {
-  for (const Expected& expected : kExpected) {
+  for (const Entry& entry : kTable) {
     for (ai::int32 language : {0, 2, -1, 1041}) {
-      std::string stored = TextFor(expected.id, language);
-      EXPECT_EQ(stored, expected.english) << static_cast<int>(expected.id) << " language " << language;
-      for (unsigned char c : stored) EXPECT_LT(c, 0x80) << static_cast<int>(expected.id);
+      std::string stored = TextFor(entry.id, language);
+      EXPECT_EQ(stored, entry.english) << static_cast<int>(entry.id) << " language " << language;
+      for (unsigned char c : stored) EXPECT_LT(c, 0x80) << static_cast<int>(entry.id);
     }
+  }
+}
+
+TEST(Texts, EachTextHoldsTheConversionsItsKindAllowsInBothLanguages) {
+  for (const Entry& entry : kTable) {
+    const std::string kind = entry.kind;
+    for (ai::int32 language : {0, 1}) {
+      const std::string stored = TextFor(entry.id, language);
+      const std::vector<std::string> conversions = Conversions(stored);
+      if (kind == "Count") {
+        EXPECT_EQ(conversions, std::vector<std::string>{"%d"}) << entry.english << " language " << language;
+        EXPECT_EQ(std::count(stored.begin(), stored.end(), '%'), 1) << entry.english << " language " << language;
+      } else if (kind == "Format") {
+        EXPECT_FALSE(conversions.empty()) << entry.english;
+        EXPECT_EQ(conversions, Conversions(TextFor(entry.id, 1 - language))) << entry.english;
+      } else {
+        EXPECT_EQ(kind, "Plain") << entry.english;
+        EXPECT_EQ(stored.find('%'), std::string::npos) << entry.english << " language " << language;
+      }
+    }
+    EXPECT_EQ(TextTakesCount(entry.id), kind == "Count") << entry.english;
   }
 }
 
@@ -156,20 +107,18 @@ TEST(Texts, MarkerStoredForms) {
 }
 
 TEST(Texts, BulkQuestionJoinsItsPiecesInBothLanguages) {
-  std::string english, japanese;
+  std::string english, japanese, expectedEnglish, expectedJapanese;
   for (TextId piece : kBulkQuestionPieces) {
     english += TextFor(piece, 0);
     japanese += TextFor(piece, 1);
+    expectedEnglish += kTable[static_cast<size_t>(piece)].english;
+    expectedJapanese += kTable[static_cast<size_t>(piece)].japanese;
   }
-  EXPECT_EQ(english,
-            "Save operation was canceled and text layout information was not updated.\r"
-            "Would you like to cancel bulk update?\r\r"
-            "Yes: Cancel bulk update.  No: Proceed to processing next file");
+  EXPECT_STREQ(TextFor(TextId::kBulkQuestionNotUpdated, 0), "") << "the English question has no second piece";
+  EXPECT_EQ(english, expectedEnglish);
   std::string decoded;
   ASSERT_TRUE(DecodeShiftJIS(japanese, &decoded));
-  EXPECT_EQ(decoded,
-            "ドキュメントの保存がキャンセルされました。\r文字位置情報は保存されませんでした。\r"
-            "一括更新を終了しますか？\r\r[はい] 一括更新を終了 [いいえ] 次のファイルの処理を実行");
+  EXPECT_EQ(decoded, expectedJapanese);
 }
 
 TEST(Texts, TextFollowsTheRunningHostLanguage) {
@@ -184,18 +133,15 @@ TEST(Texts, CountTextsFormatTheirNumberAndNothingElseIsUsedAsAFormat) {
   testing_support::DirectPlugin plugin;
   char field[256];
   ASSERT_TRUE(FormatCountText(field, sizeof(field), TextId::kConfirmBulkUpdate, 3));
-  EXPECT_STREQ(field, "Saving all .ai files with updated text layout information located in the folder (3 files)");
+  EXPECT_EQ(field, WithCount(TextFor(TextId::kConfirmBulkUpdate, 0), "3"));
   ASSERT_TRUE(FormatCountText(field, sizeof(field), TextId::kSummarySuccessful, 1));
-  EXPECT_STREQ(field, "\rUpdate successful : 1 files");
+  EXPECT_EQ(field, WithCount(TextFor(TextId::kSummarySuccessful, 0), "1"));
 
   plugin.globals().appLanguage = 1;
   ASSERT_TRUE(FormatCountText(field, sizeof(field), TextId::kSummaryCanceled, 12));
-  std::string decoded;
-  ASSERT_TRUE(DecodeShiftJIS(field, &decoded));
-  EXPECT_EQ(decoded, "\rキャンセル : 12 件");
+  EXPECT_EQ(field, WithCount(TextFor(TextId::kSummaryCanceled, 1), "12"));
   ASSERT_TRUE(FormatCountText(field, sizeof(field), TextId::kConfirmBulkUpdate, 7));
-  ASSERT_TRUE(DecodeShiftJIS(field, &decoded));
-  EXPECT_EQ(decoded, "フォルダ内の ai ファイルの文字位置情報を保存します。 (7 件) ");
+  EXPECT_EQ(field, WithCount(TextFor(TextId::kConfirmBulkUpdate, 1), "7"));
 
   // A text without a count, or one that would not fit, leaves the field empty.
   EXPECT_FALSE(FormatCountText(field, sizeof(field), TextId::kErrorAlertFormat, 1));

@@ -159,8 +159,8 @@ class PluginBinaryTest(unittest.TestCase):
         self.assertLess(os.path.getsize(PLUGIN), 1024 * 1024, "the shipped DLL carries no debugging information")
 
     def test_version_resource_holds_the_product_version(self):
-        with open(os.path.join(ROOT, "SOURCE", "common", "Version.h")) as f:
-            text = re.search(r'^#define KESTRUNE_VERSION_TEXT "(\d+)\.(\d+)"$', f.read(), re.M)
+        with open(os.path.join(ROOT, "CMakeLists.txt")) as f:
+            text = re.search(r'^project\(Kestrune VERSION (\d+)\.(\d+) ', f.read(), re.M)
         major, minor = int(text.group(1)), int(text.group(2))
         fixed = self.pe.VS_FIXEDFILEINFO[0]
         self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (major << 16 | minor, 0))
