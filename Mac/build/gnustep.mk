@@ -15,7 +15,7 @@ OBJC_FLAGS := $(filter-out -MMD -MP,$(shell $(KESTRUNE_GNUSTEP_CONFIG) --objc-fl
 # GNUstep's own headers trip this warning in Objective-C++.
 OBJCXX_FLAGS := $(OBJC_FLAGS) -Wno-subobject-linkage
 GUI_LIBS := $(shell $(KESTRUNE_GNUSTEP_CONFIG) --gui-libs)
-INCLUDES := -I$(ROOT)/Mac -I$(ROOT)/SOURCE -I$(KESTRUNE_GENERATED) -I$(ROOT)/host
+INCLUDES := -I$(ROOT)/Mac -I$(KESTRUNE_PLATFORM_INTERFACE) -I$(ROOT)/host
 # The flags of every build (CONFIG).
 CXX_FLAGS := $(KESTRUNE_CXX_STANDARD) $(KESTRUNE_OPTIMIZATION) $(KESTRUNE_WARNINGS) -MMD -MP
 CC := $(KESTRUNE_HOST_CC)
@@ -50,7 +50,7 @@ $(DIR)/panel_test: $(PANEL_OBJECTS)
 
 $(OUT)/linux/platform_test: $(PLATFORM_TEST_SOURCES) $(CONFIG)
 	@mkdir -p $(@D)
-	$(CXX) $(CXX_FLAGS) -I$(ROOT)/Mac -I$(ROOT)/SOURCE -I$(ROOT)/host $(PLATFORM_TEST_SOURCES) -o $@
+	$(CXX) $(CXX_FLAGS) $(INCLUDES) $(PLATFORM_TEST_SOURCES) -o $@
 
 $(DIR)/obj/%.o: $(ROOT)/Mac/%.m $(CONFIG)
 	@mkdir -p $(@D)
