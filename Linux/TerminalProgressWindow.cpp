@@ -56,7 +56,9 @@ void Paint() {
   bar.append(static_cast<size_t>(kBarWidth - done), '.');
   std::string line = Utf8(platform::ProgressWindowTitle()) + " [" + bar + "] " + std::to_string(shown) + "%";
   if (!gWindow.message.empty()) line += "  " + gWindow.message;
-  if (gWindow.abortAllowed) line += gAborted ? "  (" + Utf8(platform::ProgressWindowAbortLabel()) + ")" : "  Ctrl-C: " + Utf8(platform::ProgressWindowAbortLabel());
+  if (gWindow.abortAllowed)
+    line += gAborted ? "  (" + Utf8(platform::ProgressWindowAbortLabel()) + ")"
+                     : "  Ctrl-C: " + Utf8(platform::ProgressWindowAbortLabel());
   gWindow.abortShown = gAborted != 0;
   std::fprintf(gWindow.out, gWindow.interactive ? "\r\033[K%s" : "%s\n", line.c_str());
   std::fflush(gWindow.out);

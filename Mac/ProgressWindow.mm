@@ -102,8 +102,8 @@ void ProgressWindow::Close() {
   @try {
     [[panel window] orderOut:nil];
   } @catch (id exception) {
-  }
-  @try {
+  } @
+  try {
     [panel release];
   } @catch (id exception) {
   }

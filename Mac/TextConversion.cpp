@@ -18,7 +18,8 @@ const char kReplacementCharacter[] = "\xEF\xBF\xBD";
 class Converter {
  public:
   Converter() {
-    TextEncoding from = CreateTextEncoding(kTextEncodingShiftJIS, kTextEncodingDefaultVariant, kTextEncodingDefaultFormat);
+    TextEncoding from =
+        CreateTextEncoding(kTextEncodingShiftJIS, kTextEncodingDefaultVariant, kTextEncodingDefaultFormat);
     TextEncoding to = CreateTextEncoding(kTextEncodingUnicodeDefault, kTextEncodingDefaultVariant, kUnicodeUTF8Format);
     if (TECCreateConverter(&converter_, from, to) != 0) converter_ = nullptr;
   }

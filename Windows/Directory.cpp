@@ -52,8 +52,9 @@ class WindowsDirectoryListing : public DirectoryListing {
   bool IsRegularFile() const {
     if ((data_.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return true;
     const std::wstring path = prefix_ + data_.cFileName;
-    HANDLE target = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE target =
+        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     if (target == INVALID_HANDLE_VALUE) return false;
     BY_HANDLE_FILE_INFORMATION info;
     const bool file = GetFileType(target) == FILE_TYPE_DISK && GetFileInformationByHandle(target, &info) != 0 &&

@@ -50,7 +50,8 @@ bool ConvertShiftJISToUTF8(const char* source, std::string* utf8) {
   } else {
     wide = WideByCharacter(source, length);
   }
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return false;
   utf8->resize(static_cast<size_t>(bytes));
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &(*utf8)[0], bytes, nullptr, nullptr);

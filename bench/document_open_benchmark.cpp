@@ -135,8 +135,7 @@ int main(int argc, char** argv) {
     double seconds = std::strtod(run.output.c_str(), nullptr);
     std::string outcome = run.output.substr(run.output.find(' ') + 1);
     if (!outcome.empty() && outcome.back() == '\n') outcome.pop_back();
-    std::printf("%-34s %8.3f s   peak memory %6.1f MiB   %s\n", c.what, seconds, run.peakKiB / 1024.0,
-                outcome.c_str());
+    std::printf("%-34s %8.3f s   peak memory %6.1f MiB   %s\n", c.what, seconds, run.peakKiB / 1024.0, outcome.c_str());
   }
   std::printf("targets: seconds and megabytes, whatever the size (peak memory well under 64 MiB)\n");
   return 0;

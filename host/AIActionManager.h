@@ -13,8 +13,7 @@ typedef ai::uint32 ActionParamTypeID;
 typedef ai::uint32 ActionParamUnitID;
 typedef ai::uint32 ActionParamKeyID;
 typedef struct ActionParamType* AIActionParamTypeRef;
-typedef ASErr (*AIActionCallbackProc)(AIActionParamValueRef parameter, AIActionUserData userData,
-                                      AIBoolean showDialog);
+typedef ASErr (*AIActionCallbackProc)(AIActionParamValueRef parameter, AIActionUserData userData, AIBoolean showDialog);
 
 typedef enum _ActionDialogStatus {
   kDialogNone = 0,
@@ -103,8 +102,7 @@ struct AIActionManagerSuite {
   ASErr ASAPI (*AIActionGetBoolean)(AIActionParamValueRef param, ActionParamKeyID key, AIBoolean* value);
   // 0 once key holds the truth value.
   ASErr ASAPI (*AIActionSetBoolean)(AIActionParamValueRef param, ActionParamKeyID key, ASBoolean value);
-  ASErr ASAPI (*AIActionGetEnumerated)(AIActionParamValueRef param, ActionParamKeyID key, char* name,
-                                       ai::int32* value);
+  ASErr ASAPI (*AIActionGetEnumerated)(AIActionParamValueRef param, ActionParamKeyID key, char* name, ai::int32* value);
   ASErr ASAPI (*AIActionSetEnumerated)(AIActionParamValueRef param, ActionParamKeyID key, const char* name,
                                        ai::int32 value);
   ASErr ASAPI (*AIActionSetRawDataBytes)(AIActionParamValueRef param, ActionParamKeyID key, ai::uint32 size,
@@ -118,19 +116,17 @@ struct AIActionManagerSuite {
   ASErr ASAPI (*RedoLastTransaction)(void);
   ASErr ASAPI (*IgnoreRecording)(AIBoolean ignore);
   // As RegisterActionEvent, with the name shown to the user as a Unicode string.
-  ASErr ASAPI (*RegisterActionEventUS)(const char* eventName, const ai::UnicodeString& localizedName,
-                                       ai::int32 version, ai::int32 flag, AIActionCallbackProc callback,
-                                       SPPluginRef plugin, AIActionUserData userData,
-                                       AIActionParamTypeRef parameters);
+  ASErr ASAPI (*RegisterActionEventUS)(const char* eventName, const ai::UnicodeString& localizedName, ai::int32 version,
+                                       ai::int32 flag, AIActionCallbackProc callback, SPPluginRef plugin,
+                                       AIActionUserData userData, AIActionParamTypeRef parameters);
   ASErr ASAPI (*GetActionEventLocalizedNameUS)(const char* eventName, ai::UnicodeString& localizedName);
-  ASErr ASAPI (*AIActionSetTypeKeyUS)(AIActionParamTypeRef param, ActionParamKeyID key,
-                                      const ai::UnicodeString& name, ActionParamTypeID type, AIBoolean show);
+  ASErr ASAPI (*AIActionSetTypeKeyUS)(AIActionParamTypeRef param, ActionParamKeyID key, const ai::UnicodeString& name,
+                                      ActionParamTypeID type, AIBoolean show);
   ASErr ASAPI (*AIActionGetNameUS)(AIActionParamTypeRef param, ActionParamKeyID key, ai::UnicodeString& value);
   ASErr ASAPI (*SetCurrentCommandLocalizedNameUS)(const ai::UnicodeString& localizedName);
   ASErr ASAPI (*AIActionGetStringUS)(AIActionParamValueRef param, ActionParamKeyID key, ai::UnicodeString& value);
   // 0 once key holds a copy of the Unicode string.
-  ASErr ASAPI (*AIActionSetStringUS)(AIActionParamValueRef param, ActionParamKeyID key,
-                                     const ai::UnicodeString& value);
+  ASErr ASAPI (*AIActionSetStringUS)(AIActionParamValueRef param, ActionParamKeyID key, const ai::UnicodeString& value);
 };
 
 #endif

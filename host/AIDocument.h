@@ -70,8 +70,7 @@ struct AIDocumentSuite {
   AIAPI AIErr (*SetDocumentColorModel)(ai::int16 colorModel);
   AIAPI AIErr (*GetDocumentProfiles)(AIColorProfile* rgbProfile, AIColorProfile* cmykProfile,
                                      AIColorProfile* grayProfile);
-  AIAPI AIErr (*SetDocumentProfiles)(AIColorProfile rgbProfile, AIColorProfile cmykProfile,
-                                     AIColorProfile grayProfile);
+  AIAPI AIErr (*SetDocumentProfiles)(AIColorProfile rgbProfile, AIColorProfile cmykProfile, AIColorProfile grayProfile);
   AIAPI AIErr (*Copy)(void);
   AIAPI AIErr (*Cut)(void);
   AIAPI AIErr (*Paste)(void);

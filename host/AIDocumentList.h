@@ -22,8 +22,8 @@ struct AIDocumentListSuite {
                      AIDocumentHandle* document);
   AIAPI AIErr (*Open)(const ai::FilePath& fileSpec, AIColorModel colorMode, ActionDialogStatus dialogStatus,
                       AIBoolean forceCopy, AIDocumentHandle* document);
-  AIAPI AIErr (*OpenNoHistory)(const ai::FilePath& fileSpec, AIColorModel colorMode,
-                               ActionDialogStatus dialogStatus, AIBoolean forceCopy, AIDocumentHandle* document);
+  AIAPI AIErr (*OpenNoHistory)(const ai::FilePath& fileSpec, AIColorModel colorMode, ActionDialogStatus dialogStatus,
+                               AIBoolean forceCopy, AIDocumentHandle* document);
   AIAPI AIErr (*Save)(AIDocumentHandle document);
   // 0 once the document is closed; the host asks about unsaved changes only when it is marked modified.
   AIAPI AIErr (*Close)(AIDocumentHandle document);

@@ -62,8 +62,8 @@ struct AIFontSuite {
   AIAPI AIErr (*GetFontMetrics)(AIFontKey font, struct AIFontMetrics* result);
   AIAPI AIErr (*GetGlyphDimensions)(AIFontKey font, AIGlyphID glyphID, enum AIMetricOrientation orientation,
                                     AIReal* width, AIReal* height);
-  AIAPI AIErr (*GetCharDimensions)(AIFontKey font, const char* c, enum AIMetricOrientation orientation,
-                                   AIReal* width, AIReal* height);
+  AIAPI AIErr (*GetCharDimensions)(AIFontKey font, const char* c, enum AIMetricOrientation orientation, AIReal* width,
+                                   AIReal* height);
   AIAPI AIErr (*GetDefaultFont)(AIFaceScript script, AIFontKey* result);
   AIAPI AIErr (*GetFullFontName)(AIFontKey font, char* fontName, ai::int16 maxName);
   AIAPI AIErr (*GetPostScriptFontName)(AIFontKey fontKey, char* postScriptFontName, ai::int16 maxName);

@@ -39,8 +39,7 @@ typedef struct AIPlatformMenuItem AIPlatformMenuItem;
 typedef struct {
   // 0 and the new item's handle; the host reads data->itemText in place and keeps its own copy.
   AIAPI AIErr (*AddMenuItem)(SPPluginRef self, const char* inKeyboardShortcutDictionaryKey,
-                             AIPlatformAddMenuItemDataUS* data, AIMenuItemOption options,
-                             AIMenuItemHandle* menuItem);
+                             AIPlatformAddMenuItemDataUS* data, AIMenuItemOption options, AIMenuItemHandle* menuItem);
   AIAPI AIErr (*AddMenuItemZString)(SPPluginRef self, const char* inKeyboardShortcutDictionaryKey,
                                     const char* groupName, ZRef itemText, AIMenuItemOption options,
                                     AIMenuItemHandle* menuItem);
@@ -64,8 +63,7 @@ typedef struct {
   AIAPI AIErr (*SetItemTextZString)(AIMenuItemHandle menuItem, ZRef itemString);
   AIAPI AIErr (*CheckItem)(AIMenuItemHandle menuItem, AIBoolean bCheckIt);
   AIAPI AIErr (*GetItemMenuGroup)(AIMenuItemHandle menuItem, AIMenuGroup* group);
-  AIAPI AIErr (*AddMenuGroup)(const char* name, AIMenuGroupOption options, const char* nearGroup,
-                              AIMenuGroup* group);
+  AIAPI AIErr (*AddMenuGroup)(const char* name, AIMenuGroupOption options, const char* nearGroup, AIMenuGroup* group);
   // 0 and a new group shown as the submenu of menuItem.
   AIAPI AIErr (*AddMenuGroupAsSubMenu)(const char* name, AIMenuGroupOption options, AIMenuItemHandle menuItem,
                                        AIMenuGroup* group);

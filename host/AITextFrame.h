@@ -30,8 +30,7 @@ typedef struct {
                                AIReal startT, AIReal endT, AIArtHandle baseFrame, AIBool8 append,
                                AIArtHandle* newTextFrame);
   AIAPI AIErr (*NewOnPathText2)(ai::int16 paintOrder, AIArtHandle prep, AITextOrientation orient, AIArtHandle path,
-                                AIRealPoint anchor, AIArtHandle baseFrame, AIBool8 append,
-                                AIArtHandle* newTextFrame);
+                                AIRealPoint anchor, AIArtHandle baseFrame, AIBool8 append, AIArtHandle* newTextFrame);
   // 0 and the frame's kind in *type.
   AIAPI AIErr (*GetType)(AIArtHandle textFrame, AITextFrameType* type);
   AIAPI AIErr (*GetOrientation)(AIArtHandle textFrame, AITextOrientation* orient);

@@ -44,8 +44,7 @@ struct AIUnicodeStringSuite {
                                  ai::UnicodeString::size_type num, const ai::UnicodeString& str2,
                                  ai::UnicodeString::size_type startOffset, ai::UnicodeString::size_type count);
   AIAPI AIErr (*CanonicalCompare)(const ai::UnicodeString& str, const ai::UnicodeString& str2, ai::int32& result);
-  AIAPI AIErr (*CanonicalCaseCompare)(const ai::UnicodeString& str, const ai::UnicodeString& str2,
-                                      ai::int32& result);
+  AIAPI AIErr (*CanonicalCaseCompare)(const ai::UnicodeString& str, const ai::UnicodeString& str2, ai::int32& result);
   // The length itself, in code points.
   AIAPI ai::UnicodeString::size_type (*Length)(const ai::UnicodeString& str);
   // The answer itself: nonzero for an empty string.
@@ -58,8 +57,7 @@ struct AIUnicodeStringSuite {
   AIAPI ai::UnicodeString::size_type (*FindSubString)(const ai::UnicodeString& str, const ai::UnicodeString& target,
                                                       ai::UnicodeString::size_type startOffset,
                                                       ai::UnicodeString::size_type count);
-  AIAPI ai::UnicodeString::size_type (*CaseFindSubString)(const ai::UnicodeString& str,
-                                                          const ai::UnicodeString& target,
+  AIAPI ai::UnicodeString::size_type (*CaseFindSubString)(const ai::UnicodeString& str, const ai::UnicodeString& target,
                                                           ai::UnicodeString::size_type startOffset,
                                                           ai::UnicodeString::size_type count);
   AIAPI ai::UnicodeString::size_type (*RFindChar)(const ai::UnicodeString& str, ai::UnicodeString::UTF32TextChar ch,

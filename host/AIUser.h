@@ -36,8 +36,8 @@ struct AIUserSuite {
   AIAPI void (*IUAIRealToString)(AIReal value, ai::int16 precision, ai::UnicodeString& string);
   AIAPI void (*IUAIRealToStringWithLocale)(AIReal value, ai::int16 precision, ai::UnicodeString& string,
                                            const ai::LocaleID locale);
-  AIAPI void (*IUAIRealToStringWithLocaleWithoutScale)(AIReal value, ai::int16 precision,
-                                                       ai::UnicodeString& string, const ai::LocaleID locale);
+  AIAPI void (*IUAIRealToStringWithLocaleWithoutScale)(AIReal value, ai::int16 precision, ai::UnicodeString& string,
+                                                       const ai::LocaleID locale);
   AIAPI void (*IUStringToAIReal)(const ai::UnicodeString& string, AIReal* value);
   AIAPI AIErr (*IUAIRealToStringUnits)(AIReal value, ai::int32 precision, ai::UnicodeString& string);
   AIAPI AIErr (*IUAIRealToStringUnitsWithoutScale)(AIReal value, ai::int32 precision, ai::UnicodeString& string);
@@ -66,8 +66,7 @@ struct AIUserSuite {
   AIAPI AIErr (*GetDayOfWeek)(const AIUserDateTime* value, int* dayOfWeek);
   AIAPI AIErr (*LaunchApp)(const ai::FilePath& spFileSpec, ASBoolean openDoc);
   AIAPI AIErr (*NextName)(AIAutoNameGenerator& set, ai::UnicodeString& name);
-  AIAPI AIErr (*CopyOfName)(AIAutoNameGenerator& set, const ai::UnicodeString& original,
-                            ai::UnicodeString& copy);
+  AIAPI AIErr (*CopyOfName)(AIAutoNameGenerator& set, const ai::UnicodeString& original, ai::UnicodeString& copy);
   AIAPI AIErr (*SameName)(const ai::UnicodeString& name1, const ai::UnicodeString& name2, AIBoolean& same);
   AIAPI AIErr (*PutFileDialog)(const ai::UnicodeString& title, const AIFileDialogFilters* filters,
                                const ai::UnicodeString& defaultName, ai::FilePath& ioFilePath);

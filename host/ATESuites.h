@@ -65,10 +65,8 @@ struct TextRangeSuite {
   ATEErr (*Collapse)(TextRangeRef textrange, CollapseDirection direction);
   ATEErr (*Move)(TextRangeRef textrange, ATETextDOM::Int32 unit, ATETextDOM::Int32* ret);
   ATEErr (*Clone)(TextRangeRef textrange, TextRangeRef* ret);
-  ATEErr (*InsertBefore_AsUnicode)(TextRangeRef textrange, const ATETextDOM::Unicode* text,
-                                   ATETextDOM::Int32 length);
-  ATEErr (*InsertAfter_AsUnicode)(TextRangeRef textrange, const ATETextDOM::Unicode* text,
-                                  ATETextDOM::Int32 length);
+  ATEErr (*InsertBefore_AsUnicode)(TextRangeRef textrange, const ATETextDOM::Unicode* text, ATETextDOM::Int32 length);
+  ATEErr (*InsertAfter_AsUnicode)(TextRangeRef textrange, const ATETextDOM::Unicode* text, ATETextDOM::Int32 length);
   ATEErr (*InsertBefore_AsTextRange)(TextRangeRef textrange, const TextRangeRef anotherRange);
   ATEErr (*InsertAfter_AsTextRange)(TextRangeRef textrange, const TextRangeRef anotherRange);
   // kNoError, at most maxLength UTF-16 units of the range in text and their count in *ret.

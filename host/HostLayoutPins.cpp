@@ -33,9 +33,9 @@
 
 namespace {
 
-#define KSR_PIN_SLOT(Suite, Member, Slot)                                                                   \
-  static_assert(offsetof(Suite, Member) == (Slot) * sizeof(void*), #Suite "::" #Member " is not at slot " #Slot \
-                                                                   " of the host's table");
+#define KSR_PIN_SLOT(Suite, Member, Slot)                          \
+  static_assert(offsetof(Suite, Member) == (Slot) * sizeof(void*), \
+                #Suite "::" #Member " is not at slot " #Slot " of the host's table");
 KSR_HOST_SLOTS(KSR_PIN_SLOT)
 #undef KSR_PIN_SLOT
 

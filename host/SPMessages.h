@@ -10,8 +10,8 @@ constexpr ai::int32 kSPValidSPMessageData = AIFourCharCode("SPCk");
 // The common header every message record begins with.
 struct SPMessageData {
   ai::int32 SPCheck = kSPValidSPMessageData;
-  struct SPPlugin* self = nullptr;   // the plug-in reference
-  void* globals = nullptr;           // kept by the host for the plug-in between calls
+  struct SPPlugin* self = nullptr;  // the plug-in reference
+  void* globals = nullptr;          // kept by the host for the plug-in between calls
   struct SPBasicSuite* basic = nullptr;
 };
 

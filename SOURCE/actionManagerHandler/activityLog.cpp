@@ -202,8 +202,8 @@ bool AppendLogLine(const char* logPath, const char* documentName, const char* up
     if (length < 0 || static_cast<size_t>(length) >= sizeof(stamp)) return false;
     // The fields are data, never a format; a name whose quotes are doubled may take
     // twice its field, so the line is no fixed buffer.
-    const std::string line = CSVField(stamp) + "," + CSVField(document) + "," + CSVField(updated) + "," +
-                             CSVField(text) + "\r\n";
+    const std::string line =
+        CSVField(stamp) + "," + CSVField(document) + "," + CSVField(updated) + "," + CSVField(text) + "\r\n";
     return platform::AppendToFile(logPath, line.data(), line.size());
   } catch (...) {
     return false;  // a line that cannot be made is lost like one that cannot be written

@@ -24,8 +24,7 @@ void registerAction(SPPluginRef self, Register reg, const char* name, const Titl
 SPErr addAction(SPInterfaceMessage* message) {
   if (sActionManager == nullptr) return kSPNoError;
   SPPluginRef self = message->d.self;
-  registerAction(self, &AIActionManagerSuite::RegisterActionEvent, kKestruneInsideCommand,
-                 "Kestrune Inside Command");
+  registerAction(self, &AIActionManagerSuite::RegisterActionEvent, kKestruneInsideCommand, "Kestrune Inside Command");
   try {
     registerAction(self, &AIActionManagerSuite::RegisterActionEventUS, kKestruneSaveAsAction,
                    ai::UnicodeString(Text(TextId::kActionSaveAsTitle), kAIJapaneseCharacterEncoding));

@@ -46,9 +46,7 @@ bool BulkMode() { return g->actionMode == kActionModeBulkSave; }
 
 // A bulk file the host could not name is logged by its entry in the list, so that
 // every counted file has its line.
-const char* LogName(const Run& run) {
-  return run.logName[0] == 0 && BulkMode() ? gBulkRun.entryLogName : run.logName;
-}
+const char* LogName(const Run& run) { return run.logName[0] == 0 && BulkMode() ? gBulkRun.entryLogName : run.logName; }
 
 // After a canceled save in a bulk update: whether to end the whole run.
 void AskWhetherToEndBulkUpdate() {
@@ -189,9 +187,8 @@ std::optional<FileOutcome> RunMainFlow(Run& run) {
   ai::int32 missingFontCount = 0;
   ai::int32 textFrameCount = 0;
   try {
-    WalkDocumentLayers([&](AIArtHandle root) {
-      FontCheckProcess(root, &missingFonts, &missingFontCount, &textFrameCount);
-    });
+    WalkDocumentLayers(
+        [&](AIArtHandle root) { FontCheckProcess(root, &missingFonts, &missingFontCount, &textFrameCount); });
   } catch (...) {
     HeapFree(missingFonts);
     throw;

@@ -112,9 +112,8 @@ void FontCheckProcess(AIArtHandle art, AIFontKey** missingFonts, ai::int32* miss
       ++*textFrameCount;
       return;
     case kGroupArt:
-      ForEachChild(art, [&](AIArtHandle child) {
-        FontCheckProcess(child, missingFonts, missingFontCount, textFrameCount);
-      });
+      ForEachChild(art,
+                   [&](AIArtHandle child) { FontCheckProcess(child, missingFonts, missingFontCount, textFrameCount); });
       return;
     default:
       return;

@@ -10,9 +10,9 @@
 
 // An object whose lock or hide bits were cleared for the new layout.
 struct CP_OBJECT_STATUS {
-  AIArtHandle art;   // refreshed after the layout by its place in the walk
-  ai::int32 attr;    // its lock and hide bits before they were cleared; never 0
-  ai::int32 index;   // its place in the walk, counted from 0 over all layers
+  AIArtHandle art;  // refreshed after the layout by its place in the walk
+  ai::int32 attr;   // its lock and hide bits before they were cleared; never 0
+  ai::int32 index;  // its place in the walk, counted from 0 over all layers
 };
 
 constexpr ai::int32 kMaxMissingFonts = 20;

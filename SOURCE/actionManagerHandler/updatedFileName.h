@@ -8,10 +8,10 @@
 #include "AITypes.h"
 #include "IAIUnicodeString.h"
 
-constexpr size_t kUpdatedPathBytes = 512;    // the caller's path field
-constexpr size_t kMarkerFieldBytes = 64;     // a marker in its UTF-8 form
+constexpr size_t kUpdatedPathBytes = 512;  // the caller's path field
+constexpr size_t kMarkerFieldBytes = 64;   // a marker in its UTF-8 form
 constexpr size_t kExtensionFieldBytes = 8;
-constexpr int kLastNameCounter = 99;         // candidates: no counter, then 1 to 99
+constexpr int kLastNameCounter = 99;  // candidates: no counter, then 1 to 99
 
 // The marker written by a host of the given language (1 Japanese, any other English),
 // in the UTF-8 form used in names, into marker (kMarkerFieldBytes).

@@ -37,9 +37,12 @@ bool HasAIExtension(const PlatformPathChar* name, size_t length, platform::AIExt
 
 class FolderScan {
  public:
-  FolderScan(const FolderScanServices& services, CP_SPOOL** list, ai::int32* count, bool recursive,
-             ai::int32* skipped)
-      : services_(services), list_(list), count_(count), recursive_(recursive), skipped_(skipped),
+  FolderScan(const FolderScanServices& services, CP_SPOOL** list, ai::int32* count, bool recursive, ai::int32* skipped)
+      : services_(services),
+        list_(list),
+        count_(count),
+        recursive_(recursive),
+        skipped_(skipped),
         separator_(static_cast<PlatformPathChar>(platform::PathSeparator())),
         extensionRule_(platform::AIFileExtensionRule()),
         japaneseMarker_(MarkerInPathForm(kJapaneseLanguage)),
@@ -72,8 +75,8 @@ class FolderScan {
   // Only regular files: a FIFO or device named like a document would block or never
   // end when it is inspected.
   bool Accepts(const platform::DirectoryEntry& entry) const {
-    return entry.isRegularFile && HasAIExtension(entry.name, entry.length, extensionRule_) && !Carries(entry, japaneseMarker_) &&
-           !Carries(entry, englishMarker_);
+    return entry.isRegularFile && HasAIExtension(entry.name, entry.length, extensionRule_) &&
+           !Carries(entry, japaneseMarker_) && !Carries(entry, englishMarker_);
   }
 
   // Scans the folder whose path fills path_[0, length).
@@ -156,8 +159,8 @@ class FolderScan {
 
 FolderScanServices DefaultFolderScanServices() { return FolderScanServices{platform::OpenDirectory, ResizeOnHeap}; }
 
-void GetDirectoryFileListProcess(const FolderScanServices& services, const PlatformPathChar* folder,
-                                 CP_SPOOL** list, ai::int32* count, ai::int16 recursive, ai::int32* skipped) {
+void GetDirectoryFileListProcess(const FolderScanServices& services, const PlatformPathChar* folder, CP_SPOOL** list,
+                                 ai::int32* count, ai::int16 recursive, ai::int32* skipped) {
   if (folder == nullptr || list == nullptr || count == nullptr || services.openDirectory == nullptr ||
       services.resize == nullptr)
     return;
@@ -170,7 +173,7 @@ void GetDirectoryFileListProcess(const FolderScanServices& services, const Platf
   }
 }
 
-void GetDirectoryFileListProcess(const PlatformPathChar* folder, CP_SPOOL** list, ai::int32* count,
-                                 ai::int16 recursive, ai::int32* skipped) {
+void GetDirectoryFileListProcess(const PlatformPathChar* folder, CP_SPOOL** list, ai::int32* count, ai::int16 recursive,
+                                 ai::int32* skipped) {
   GetDirectoryFileListProcess(DefaultFolderScanServices(), folder, list, count, recursive, skipped);
 }

@@ -10,8 +10,8 @@
 #include "platform/Directory.h"
 #include "platform/PathRules.h"
 
-constexpr size_t kSpoolPathUnits = 512;   // an entry's path, terminator included
-constexpr size_t kScanPathUnits = 1024;   // a folder's path while it is scanned
+constexpr size_t kSpoolPathUnits = 512;  // an entry's path, terminator included
+constexpr size_t kScanPathUnits = 1024;  // a folder's path while it is scanned
 
 // One file of the list: its full path in the platform's path form.
 struct CP_SPOOL {
@@ -28,8 +28,8 @@ struct CP_SPOOL {
 // skipped, when given, is raised by one for each file or folder left out because its
 // path does not fit (kSpoolPathUnits, kScanPathUnits), and by one when the list could
 // not grow, which ends the scan with the entries gathered so far.
-void GetDirectoryFileListProcess(const PlatformPathChar* folder, CP_SPOOL** list, ai::int32* count,
-                                 ai::int16 recursive, ai::int32* skipped = nullptr);
+void GetDirectoryFileListProcess(const PlatformPathChar* folder, CP_SPOOL** list, ai::int32* count, ai::int16 recursive,
+                                 ai::int32* skipped = nullptr);
 
 // What the scan asks of the system, so that unusual file systems can be stood in for.
 struct FolderScanServices {
@@ -38,7 +38,7 @@ struct FolderScanServices {
 };
 FolderScanServices DefaultFolderScanServices();
 
-void GetDirectoryFileListProcess(const FolderScanServices& services, const PlatformPathChar* folder,
-                                 CP_SPOOL** list, ai::int32* count, ai::int16 recursive, ai::int32* skipped);
+void GetDirectoryFileListProcess(const FolderScanServices& services, const PlatformPathChar* folder, CP_SPOOL** list,
+                                 ai::int32* count, ai::int16 recursive, ai::int32* skipped);
 
 #endif

@@ -11,9 +11,9 @@
 namespace {
 
 // The notifications after which the current document may have changed.
-const char* const kDocumentNotifications[] = {
-    kAIDocumentClosedNotifier, kAIDocumentOpenedNotifier, kAIDocumentNewNotifier,
-    kAIDocumentViewActiveViewChangedNotifier, kAIDocumentSavedNotifier};
+const char* const kDocumentNotifications[] = {kAIDocumentClosedNotifier, kAIDocumentOpenedNotifier,
+                                              kAIDocumentNewNotifier, kAIDocumentViewActiveViewChangedNotifier,
+                                              kAIDocumentSavedNotifier};
 
 bool IsDocumentNotification(const char* type) {
   if (type == nullptr) return false;

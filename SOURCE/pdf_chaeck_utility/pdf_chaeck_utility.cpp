@@ -64,8 +64,8 @@ ai::int32 DigitsValue(const char* digits, size_t length) {
 // are passed over, as the C library's reading of numbers does.
 double LeadingNumber(const char* token, size_t length) {
   size_t i = 0;
-  while (i < length && (token[i] == '\t' || token[i] == '\n' || token[i] == '\v' || token[i] == '\f' ||
-                        token[i] == '\r'))
+  while (i < length &&
+         (token[i] == '\t' || token[i] == '\n' || token[i] == '\v' || token[i] == '\f' || token[i] == '\r'))
     ++i;
   bool negative = false;
   if (i < length && (token[i] == '+' || token[i] == '-')) {

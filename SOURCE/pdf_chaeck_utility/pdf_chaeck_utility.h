@@ -14,11 +14,11 @@
 struct PDF_CHECK_INFO {
   ai::int32 creatorMajor;  // behind "%%AI8_CreatorVersion:" when that came first, else 0
   ai::int32 creatorMinor;
-  ai::int32 creatorKind;   // the Photoshop marker that came first (kCreator...), else 0
-  AIRealRect bleedBox;     // the last entry's four numbers in file order, else zeros
+  ai::int32 creatorKind;  // the Photoshop marker that came first (kCreator...), else 0
+  AIRealRect bleedBox;    // the last entry's four numbers in file order, else zeros
   AIRealRect cropBox;
-  bool hasBleedBox;        // a "/BleedBox" entry was found
-  bool hasCropBox;         // a "/CropBox" entry was found
+  bool hasBleedBox;  // a "/BleedBox" entry was found
+  bool hasCropBox;   // a "/CropBox" entry was found
 };
 
 constexpr ai::int32 kCreatorNotPhotoshop = 0;
@@ -27,9 +27,9 @@ constexpr ai::int32 kCreatorPhotoshopElements = 2;  // "<stEvt:softwareAgent>Ado
 constexpr ai::int32 kCreatorPhotoshopCC = 3;        // "<stEvt:softwareAgent>Adobe Photoshop CC"
 constexpr ai::int32 kCreatorPhotoshopCS = 4;        // "Adobe Photoshop CS"
 
-constexpr size_t kPDFChunkBytes = 1 << 20;       // read at a time
-constexpr size_t kPDFBoxWindowBytes = 256;       // a box entry's numbers lie within these from its "/"
-constexpr size_t kPDFVersionTextBytes = 80;      // the creator version's text, terminator included
+constexpr size_t kPDFChunkBytes = 1 << 20;               // read at a time
+constexpr size_t kPDFBoxWindowBytes = 256;               // a box entry's numbers lie within these from its "/"
+constexpr size_t kPDFVersionTextBytes = 80;              // the creator version's text, terminator included
 constexpr size_t kPDFOverlapBytes = kPDFBoxWindowBytes;  // kept from one chunk to the next
 
 // Fills info completely; a file that cannot be opened or read, or an empty one, leaves it

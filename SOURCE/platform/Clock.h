@@ -5,10 +5,10 @@
 namespace platform {
 
 struct LocalTime {
-  int year;    // calendar year, e.g. 2026
-  int month;   // 1-12
-  int day;     // 1-31
-  int hour;    // 0-23
+  int year;   // calendar year, e.g. 2026
+  int month;  // 1-12
+  int day;    // 1-31
+  int hour;   // 0-23
   int minute;
   int second;
 };

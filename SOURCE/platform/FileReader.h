@@ -24,7 +24,7 @@ class FileReader {
   size_t Read(char* buffer, size_t size);
 
  private:
-  std::intptr_t handle_;  // the platform's file handle or descriptor
+  std::intptr_t handle_;    // the platform's file handle or descriptor
   std::uint64_t left_ = 0;  // bytes still to read of the size found at the opening
 };
 

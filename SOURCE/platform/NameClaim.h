@@ -10,7 +10,8 @@ enum class ClaimResult {
   kFailed,   // nothing could be made there (no right to write, no room, a bad path)
 };
 
-// Every realisation must: create an empty regular file at the UTF-8 path in one step that fails when anything, a dangling link included, stands there, so that of two processes only one can claim a name.
+// Every realisation must: create an empty regular file at the UTF-8 path in one step that fails when anything, a
+// dangling link included, stands there, so that of two processes only one can claim a name.
 ClaimResult ClaimNewFile(const char* utf8Path);
 
 // Removes a claimed file that is still an empty regular file (nothing was saved into

@@ -8,10 +8,12 @@
 
 namespace platform {
 
-// The host's main window, to own the progress window: an HWND on Windows, the stream (std::FILE*) a terminal host shows windows on; null when the host names none.
+// The host's main window, to own the progress window: an HWND on Windows, the stream (std::FILE*) a terminal host shows
+// windows on; null when the host names none.
 void* HostMainWindow();
 
-// Windows only: the module the host loaded the plug-in from (an HINSTANCE), which holds the dialog resource; null until the host has named it.
+// Windows only: the module the host loaded the plug-in from (an HINSTANCE), which holds the dialog resource; null until
+// the host has named it.
 void* PluginResourceModule();
 // Windows only: keeps the running pump timer's id in the plug-in's record, or beside it while there is no record.
 void KeepPumpTimerId(std::uintptr_t id);

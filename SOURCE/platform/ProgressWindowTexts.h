@@ -7,9 +7,11 @@ namespace platform {
 
 // True when the host's user interface is Japanese: the texts below are then Japanese.
 bool HostUsesJapanese();
-// The window's title in the host's language, Shift-JIS (ASCII in English), zero-terminated; valid for the plug-in's life.
+// The window's title in the host's language, Shift-JIS (ASCII in English), zero-terminated; valid for the plug-in's
+// life.
 const char* ProgressWindowTitle();
-// The label of the way to abort in the host's language, Shift-JIS (ASCII in English), zero-terminated; valid for the plug-in's life.
+// The label of the way to abort in the host's language, Shift-JIS (ASCII in English), zero-terminated; valid for the
+// plug-in's life.
 const char* ProgressWindowAbortLabel();
 
 }  // namespace platform

@@ -12,8 +12,7 @@ constexpr SPErr kNoAlertStatus = 1;
 }  // namespace
 
 void ShowErrorAlert(SPErr error, const char* caller, const char* selector) {
-  if (error == kSPNoError || error == kNoAlertStatus || error == kSPSuiteNotFoundError || error == kCanceledErr)
-    return;
+  if (error == kSPNoError || error == kNoAlertStatus || error == kSPSuiteNotFoundError || error == kCanceledErr) return;
   if (sAIUser == nullptr) return;
   const ai::uint32 bits = static_cast<ai::uint32>(error);
   char code[5];

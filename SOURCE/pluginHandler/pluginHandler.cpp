@@ -10,9 +10,7 @@
 namespace {
 
 // Whether this host version gets the plug-in's menus, timer, actions and notifiers.
-bool IsSupportedHostVersion(ai::int32 major, ai::int32 minor) {
-  return major == 28 || (major == 27 && minor >= 7);
-}
+bool IsSupportedHostVersion(ai::int32 major, ai::int32 minor) { return major == 28 || (major == 27 && minor >= 7); }
 
 // The application's default script stands for its user-interface language: 1, the
 // Japanese script, selects the Japanese texts. A host that cannot say gets English.

@@ -276,8 +276,8 @@ SPErr goTimer(AITimerMessage* message) {
   } catch (...) {
     failed = true;
   }
-  const bool moved = g->spoolState != stateBefore || g->spoolCount != countBefore ||
-                     gBulkRun.ticksWaitingForDocument != waitingBefore;
+  const bool moved =
+      g->spoolState != stateBefore || g->spoolCount != countBefore || gBulkRun.ticksWaitingForDocument != waitingBefore;
   if (failed && !moved && g->spoolState != kSpoolIdle) {
     if (++gBulkRun.stalledTicks >= kMaxStalledTicks) {
       try {

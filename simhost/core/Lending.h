@@ -160,10 +160,11 @@ struct Routed : lending::Declaration<Member, Impl, Reports::kRouted> {
 
 // A member that returns nothing or a value, as in the real host: it cannot fail.
 template <auto Member, auto Impl>
-struct Answers : lending::Declaration<Member, Impl,
-                                      std::is_void_v<typename lending::MemberOf<decltype(Member)>::ResultType>
-                                          ? Reports::kNothing
-                                          : Reports::kValue> {};
+struct Answers
+    : lending::Declaration<Member, Impl,
+                           std::is_void_v<typename lending::MemberOf<decltype(Member)>::ResultType> ? Reports::kNothing
+                                                                                                    : Reports::kValue> {
+};
 
 // The suite's table, made once per process: every slot a trap, then the declared
 // members. A later call gives back the same suite.

@@ -2,9 +2,7 @@
 
 namespace simhost {
 
-const char* PlatformName(CatalogPlatform platform) {
-  return platform == CatalogPlatform::kMacOS ? "macos" : "windows";
-}
+const char* PlatformName(CatalogPlatform platform) { return platform == CatalogPlatform::kMacOS ? "macos" : "windows"; }
 
 SuiteCatalog::SuiteCatalog(CatalogPlatform platform) : platform_(platform) {
   for (const PublishedSuite& suite : kPublishedSuites)

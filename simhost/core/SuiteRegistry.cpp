@@ -12,8 +12,7 @@ void SuiteRegistry::Publish(const std::string& name, ai::int32 version, const vo
   // native platform's numbers; the suite is lent at the configured platform's.
   static const SuiteCatalog native(NativeCatalogPlatform());
   std::optional<ai::int32> published = native.VersionOf(name);
-  if (!published)
-    throw std::logic_error("the host implements \"" + name + "\", which its catalogue does not list");
+  if (!published) throw std::logic_error("the host implements \"" + name + "\", which its catalogue does not list");
   if (*published != version)
     throw std::logic_error("the host implements \"" + name + "\" version " + std::to_string(version) +
                            ", its catalogue lists version " + std::to_string(*published));

@@ -34,9 +34,9 @@ namespace {
 
 template <typename Suite>
 struct FullName;
-#define KSR_FULL_NAME(Suite, Header) \
-  template <>                        \
-  struct FullName<Suite> {           \
+#define KSR_FULL_NAME(Suite, Header)             \
+  template <>                                    \
+  struct FullName<Suite> {                       \
     static constexpr const char* value = #Suite; \
   };
 KSR_HOST_SUITES(KSR_FULL_NAME)

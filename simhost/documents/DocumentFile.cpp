@@ -129,8 +129,10 @@ bool DecodeHex(const std::string& data, std::string* out) {
   for (char c : data) {
     if (c == '>') return high < 0;
     if (c == ' ' || c == '\n' || c == '\r' || c == '\t') continue;
-    int digit = (c >= '0' && c <= '9') ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                                  : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+    int digit = (c >= '0' && c <= '9')   ? c - '0'
+                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                                         : -1;
     if (digit < 0) return false;
     if (high < 0) {
       high = digit;
@@ -167,14 +169,18 @@ std::string DocumentFileBytes(const Document& document) {
                           " >> >> /Contents " + ref(content) + " /LastModified " + date +
                           " /PieceInfo << /Illustrator " + ref(pieceInfo) + " >> >>");
   pdf.SetObject(latinFont, "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
-  pdf.SetObject(japaneseFont, "<< /Type /Font /Subtype /Type0 /BaseFont /KozMinPr6N-Regular /Encoding /UniJIS-UTF16-H"
-                              " /DescendantFonts [" + ref(cidFont) + "] >>");
-  pdf.SetObject(cidFont, "<< /Type /Font /Subtype /CIDFontType0 /BaseFont /KozMinPr6N-Regular /CIDSystemInfo"
-                         " << /Registry (Adobe) /Ordering (Japan1) /Supplement 6 >> /FontDescriptor " +
-                             ref(descriptor) + " /DW 1000 >>");
-  pdf.SetObject(descriptor, "<< /Type /FontDescriptor /FontName /KozMinPr6N-Regular /Flags 6"
-                            " /FontBBox [-437 -340 1147 1317] /ItalicAngle 0 /Ascent 880 /Descent -120"
-                            " /CapHeight 742 /StemV 80 >>");
+  pdf.SetObject(japaneseFont,
+                "<< /Type /Font /Subtype /Type0 /BaseFont /KozMinPr6N-Regular /Encoding /UniJIS-UTF16-H"
+                " /DescendantFonts [" +
+                    ref(cidFont) + "] >>");
+  pdf.SetObject(cidFont,
+                "<< /Type /Font /Subtype /CIDFontType0 /BaseFont /KozMinPr6N-Regular /CIDSystemInfo"
+                " << /Registry (Adobe) /Ordering (Japan1) /Supplement 6 >> /FontDescriptor " +
+                    ref(descriptor) + " /DW 1000 >>");
+  pdf.SetObject(descriptor,
+                "<< /Type /FontDescriptor /FontName /KozMinPr6N-Regular /Flags 6"
+                " /FontBBox [-437 -340 1147 1317] /ItalicAngle 0 /Ascent 880 /Descent -120"
+                " /CapHeight 742 /StemV 80 >>");
   pdf.SetStream(content, "", PageContent(document));
   pdf.SetObject(pieceInfo, "<< /LastModified " + date + " /Private " + ref(privateData) + " >>");
   std::string model = ModelOf(document).dump();
@@ -330,12 +336,15 @@ AIErr DocumentFrom(ByteSource& source, Fonts& fonts, std::unique_ptr<Document>* 
   if (!DictNumber(dict, "/Format", &format) || !DictNumber(dict, "/CRC32", &crc) ||
       !DictNumber(dict, "/Length", &length))
     return Damaged(problem, "unreadable private data dictionary");
-  if (format != kPrivateDataFormat) return Damaged(problem, "private data of an unknown format " + std::to_string(format));
+  if (format != kPrivateDataFormat)
+    return Damaged(problem, "private data of an unknown format " + std::to_string(format));
   const std::string streamHead = ">>\nstream\n";
-  if (window.compare(dictLength, streamHead.size(), streamHead) != 0) return Damaged(problem, "private data stream missing");
+  if (window.compare(dictLength, streamHead.size(), streamHead) != 0)
+    return Damaged(problem, "private data stream missing");
   const unsigned long long data = marker + dictLength + streamHead.size();
   const std::string streamEnd = "\nendstream";
-  if (data > source.Size() || length > source.Size() - data) return Damaged(problem, "private data stream of the wrong length");
+  if (data > source.Size() || length > source.Size() - data)
+    return Damaged(problem, "private data stream of the wrong length");
   // Checked before anything of it is read: the stream is held whole to be decoded.
   if (length > kMaxPrivateDataBytes)
     return Damaged(problem, "private data of " + std::to_string(length) + " bytes, more than this host reads");

@@ -23,9 +23,7 @@ struct BadModel : std::runtime_error {
   throw BadModel(where.empty() ? what : where + ": " + what);
 }
 
-std::string Child(const std::string& where, const std::string& key) {
-  return where.empty() ? key : where + "." + key;
-}
+std::string Child(const std::string& where, const std::string& key) { return where.empty() ? key : where + "." + key; }
 
 std::string Item(const std::string& where, size_t index) { return where + "[" + std::to_string(index) + "]"; }
 
@@ -113,7 +111,8 @@ struct Reader {
       art->position = AIRealPoint{Coordinate((*it)[0], Item(at, 0)), Coordinate((*it)[1], Item(at, 1))};
     }
     if (art->type == kGroupArt) {
-      if (auto it = value.find("children"); it != value.end()) ReadChildren(*it, art.get(), Child(where, "children"), depth + 1);
+      if (auto it = value.find("children"); it != value.end())
+        ReadChildren(*it, art.get(), Child(where, "children"), depth + 1);
     } else if (art->type == kTextFrameArt) {
       ReadTextFrame(value, art.get(), where);
     } else if (art->type == kLegacyTextArt) {
@@ -168,10 +167,18 @@ ordered_json NumberValue(double number) {
 ordered_json ArtModel(const Art& art) {
   ordered_json out;
   switch (art.type) {
-    case kGroupArt: out["type"] = "group"; break;
-    case kTextFrameArt: out["type"] = "textFrame"; break;
-    case kLegacyTextArt: out["type"] = "legacyText"; break;
-    default: out["type"] = "path"; break;
+    case kGroupArt:
+      out["type"] = "group";
+      break;
+    case kTextFrameArt:
+      out["type"] = "textFrame";
+      break;
+    case kLegacyTextArt:
+      out["type"] = "legacyText";
+      break;
+    default:
+      out["type"] = "path";
+      break;
   }
   out["locked"] = art.locked;
   out["hidden"] = art.hidden;

@@ -22,7 +22,10 @@ json Run(const std::string& text, const char* font) {
 }
 
 json Frame(int kind, double x, double y, json runs, const std::string& layoutVersion) {
-  return json{{"type", "textFrame"}, {"kind", kind}, {"position", {x, y}}, {"runs", std::move(runs)},
+  return json{{"type", "textFrame"},
+              {"kind", kind},
+              {"position", {x, y}},
+              {"runs", std::move(runs)},
               {"layoutVersion", layoutVersion}};
 }
 
@@ -54,81 +57,106 @@ const char* const kGhost = kSampleMissingFonts[1];
 // Every kind of frame, locked and hidden objects and layers, and a frame of another
 // kind whose missing font does not count.
 json Flyer(const std::string& version) {
-  return Model(version, json::array({
-      Layer("Text", json::array({
-          Frame(0, 72, 72, json::array({Run("Summer Sale", kSans)}), version),
-          Frame(1, 72, 120, json::array({Run("All week long, ", kSans), Run("every store.", kSerif)}), version),
-          Frame(2, 72, 200, json::array({Run("Along the path", kSans)}), version),
-          With(Frame(0, 72, 260, json::array({Run("Locked caption", kSans)}), version), "locked", true),
-          With(Frame(0, 72, 300, json::array({Run("Hidden caption", kSans)}), version), "hidden", true),
-          With(Frame(0, 72, 340, json::array({Run("Default font", nullptr)}), version), "defaultFont", kSerif),
-          Frame(0, 72, 380, json::array({Run(" \t\xE3\x80\x80\r", kMissing)}), version),
-          Frame(3, 72, 420, json::array({Run("Another kind", kMissing)}), version),
-          With(Path(300, 300), "selected", true),
-      })),
-      Layer("Notes", json::array({
-          With(Group(json::array({
-                   With(Group(json::array({Frame(0, 72, 500, json::array({Run("Inside locked in hidden", kSans)}),
-                                                 version)})),
-                        "locked", true),
-                   Path(90, 520),
-               })),
-               "hidden", true),
-      })),
-      Layer("Background", json::array({Frame(0, 72, 700, json::array({Run("Printed on recycled paper", kSerif)}),
-                                             version),
-                                       With(Path(0, 0), "locked", true)}),
-            false, false),
-  }));
+  return Model(
+      version,
+      json::array({
+          Layer(
+              "Text",
+              json::array({
+                  Frame(0, 72, 72, json::array({Run("Summer Sale", kSans)}), version),
+                  Frame(1, 72, 120, json::array({Run("All week long, ", kSans), Run("every store.", kSerif)}), version),
+                  Frame(2, 72, 200, json::array({Run("Along the path", kSans)}), version),
+                  With(Frame(0, 72, 260, json::array({Run("Locked caption", kSans)}), version), "locked", true),
+                  With(Frame(0, 72, 300, json::array({Run("Hidden caption", kSans)}), version), "hidden", true),
+                  With(Frame(0, 72, 340, json::array({Run("Default font", nullptr)}), version), "defaultFont", kSerif),
+                  Frame(0, 72, 380, json::array({Run(" \t\xE3\x80\x80\r", kMissing)}), version),
+                  Frame(3, 72, 420, json::array({Run("Another kind", kMissing)}), version),
+                  With(Path(300, 300), "selected", true),
+              })),
+          Layer("Notes",
+                json::array({
+                    With(Group(json::array({
+                             With(Group(json::array({Frame(
+                                      0, 72, 500, json::array({Run("Inside locked in hidden", kSans)}), version)})),
+                                  "locked", true),
+                             Path(90, 520),
+                         })),
+                         "hidden", true),
+                })),
+          Layer("Background",
+                json::array({Frame(0, 72, 700, json::array({Run("Printed on recycled paper", kSerif)}), version),
+                             With(Path(0, 0), "locked", true)}),
+                false, false),
+      }));
 }
 
 json MissingFonts(const std::string& version) {
-  return Model(version, json::array({Layer("Layer 1", json::array({
-      Frame(0, 72, 72, json::array({Run("Grand ", kSans), Run("Opening", kMissing)}), version),
-      Group(json::array({Group(json::array({Frame(1, 72, 140, json::array({Run("Deep inside", kGhost)}), version)}))})),
-      json{{"type", "legacyText"}, {"position", {72, 300}}, {"text", "Old text as well"}},
-  }))}));
+  return Model(
+      version,
+      json::array({Layer(
+          "Layer 1", json::array({
+                         Frame(0, 72, 72, json::array({Run("Grand ", kSans), Run("Opening", kMissing)}), version),
+                         Group(json::array({Group(
+                             json::array({Frame(1, 72, 140, json::array({Run("Deep inside", kGhost)}), version)}))})),
+                         json{{"type", "legacyText"}, {"position", {72, 300}}, {"text", "Old text as well"}},
+                     }))}));
 }
 
 json LegacyText(const std::string& version) {
-  return Model(version, json::array({Layer("Layer 1", json::array({
-      json{{"type", "legacyText"}, {"position", {72, 72}}, {"text", "Made with version 10"}},
-      Frame(0, 72, 140, json::array({Run("Current text too", kSans)}), version),
-  }))}));
+  return Model(
+      version,
+      json::array(
+          {Layer("Layer 1", json::array({
+                                json{{"type", "legacyText"}, {"position", {72, 72}}, {"text", "Made with version 10"}},
+                                Frame(0, 72, 140, json::array({Run("Current text too", kSans)}), version),
+                            }))}));
 }
 
 json NoText(const std::string& version) {
-  return Model(version, json::array({
-      Layer("Shapes", json::array({Path(10, 10), Group(json::array({Path(20, 20), With(Path(30, 30), "hidden", true)}))})),
-      Layer("Empty", json::array()),
-  }));
+  return Model(
+      version,
+      json::array({
+          Layer("Shapes",
+                json::array({Path(10, 10), Group(json::array({Path(20, 20), With(Path(30, 30), "hidden", true)}))})),
+          Layer("Empty", json::array()),
+      }));
 }
 
 json Japanese(const std::string& version) {
-  return Model(version, json::array({
-      Layer("本文", json::array({
-          Frame(0, 72, 72, json::array({Run("夏のセール", kSans)}), version),
-          Frame(1, 72, 120, json::array({Run("全店で", kSans), Run("開催中。", kSerif)}), version),
-      })),
-      Layer("背景", json::array({Frame(0, 72, 700, json::array({Run("再生紙を使用しています", kSans)}), version)}),
-            false, false),
-  }));
+  return Model(
+      version,
+      json::array({
+          Layer("本文", json::array({
+                            Frame(0, 72, 72, json::array({Run("夏のセール", kSans)}), version),
+                            Frame(1, 72, 120, json::array({Run("全店で", kSans), Run("開催中。", kSerif)}), version),
+                        })),
+          Layer("背景", json::array({Frame(0, 72, 700, json::array({Run("再生紙を使用しています", kSans)}), version)}),
+                false, false),
+      }));
 }
 
 json Brochure(const std::string& version) {
-  return Model(version, json::array({
-      Layer("Layer 1", json::array({
-          With(Group(json::array({Frame(0, 72, 72, json::array({Run("Brochure", kSerif)}), version)})), "locked", true),
-          Frame(2, 72, 160, json::array({Run("Around the circle", kSans)}), version),
-      })),
-      Layer("Guides", json::array({Frame(0, 72, 600, json::array({Run("Fold here", kSans)}), version)}), true, false),
-      Layer("Drafts", json::array({Frame(0, 72, 640, json::array({Run("Old draft", kSans)}), version)}), false, true),
-  }));
+  return Model(
+      version,
+      json::array({
+          Layer("Layer 1",
+                json::array({
+                    With(Group(json::array({Frame(0, 72, 72, json::array({Run("Brochure", kSerif)}), version)})),
+                         "locked", true),
+                    Frame(2, 72, 160, json::array({Run("Around the circle", kSans)}), version),
+                })),
+          Layer("Guides", json::array({Frame(0, 72, 600, json::array({Run("Fold here", kSans)}), version)}), true,
+                false),
+          Layer("Drafts", json::array({Frame(0, 72, 640, json::array({Run("Old draft", kSans)}), version)}), false,
+                true),
+      }));
 }
 
 json TrimArea(const std::string& layoutVersion, json crop, json bleed) {
-  json model = Model("13.0.0", json::array({Layer("Layer 1", json::array({
-      Frame(0, 72, 72, json::array({Run("Old trim marks", kSans)}), layoutVersion)}))}));
+  json model = Model(
+      "13.0.0",
+      json::array({Layer(
+          "Layer 1", json::array({Frame(0, 72, 72, json::array({Run("Old trim marks", kSans)}), layoutVersion)}))}));
   model["cropBox"] = std::move(crop);
   model["bleedBox"] = std::move(bleed);
   return model;
@@ -160,7 +188,8 @@ std::vector<Sample> SampleSet(const std::string& hostVersion) {
   document("legacy-text.ai", LegacyText("10.0.0"), "legacy text beside a current text frame");
   document("no-text.ai", NoText(old), "no text: paths, groups and an empty layer");
   document("チラシ.ai", Japanese(old), "saved: a Japanese name and text, a hidden locked layer");
-  document("subfolder/brochure.ai", Brochure(old), "saved, in a subfolder: a locked group, a locked layer and a hidden layer");
+  document("subfolder/brochure.ai", Brochure(old),
+           "saved, in a subfolder: a locked group, a locked layer and a hidden layer");
   document("subfolder/パンフレット.ai", Japanese(old), "saved, in a subfolder, with a Japanese name");
   document("trim-area.ai", TrimArea("13.0.0", {18, 18, 594, 774}, {0, 0, 612, 792}),
            "refused by a bulk update: creator 13.0.0, bleed box 18 points beyond the crop box");
@@ -216,7 +245,8 @@ bool WriteSamples(const std::string& folder, const std::string& hostVersion, std
       }
       bytes = DocumentFileBytes(*document);
       // Cut inside the private data, so that the file still looks like this host's.
-      if (sample.form == Sample::Form::Damaged) bytes.resize(bytes.find("endstream", bytes.find("KestrunePrivateData")) - 40);
+      if (sample.form == Sample::Form::Damaged)
+        bytes.resize(bytes.find("endstream", bytes.find("KestrunePrivateData")) - 40);
     }
     std::ofstream out(target, std::ios::binary);
     out << bytes;

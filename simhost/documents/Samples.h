@@ -18,7 +18,7 @@ extern const char* const kSampleMissingFonts[2];
 
 struct Sample {
   enum class Form { Document, Damaged, Plain };
-  std::string path;     // relative to the sample folder, "/" separated, UTF-8
+  std::string path;  // relative to the sample folder, "/" separated, UTF-8
   Form form = Form::Document;
   nlohmann::json model;  // Document and Damaged: the model written
   std::string text;      // Plain: the file's bytes

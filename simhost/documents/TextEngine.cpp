@@ -30,7 +30,9 @@ TextFrameObject* TextEngine::NewFrame(Art* frame) {
 }
 
 void TextEngine::Detach(const Document& document) {
-  auto belongs = [&](const Art* art) { return art != nullptr && art->layer != nullptr && art->layer->document == &document; };
+  auto belongs = [&](const Art* art) {
+    return art != nullptr && art->layer != nullptr && art->layer->document == &document;
+  };
   for (auto& entry : ranges_)
     if (belongs(entry.second->frame)) entry.second->frame = nullptr;
   for (auto& entry : frames_)

@@ -15,16 +15,16 @@ namespace cli {
 
 struct Options {
   simhost::HostConfig config;
-  std::string pluginPath;              // empty: Kestrune.aip beside the program
-  std::optional<bool> answer;          // --yes / --no
+  std::string pluginPath;                // empty: Kestrune.aip beside the program
+  std::optional<bool> answer;            // --yes / --no
   std::vector<simhost::Answer> answers;  // --answers LIST, used first
   struct OpenDocument {
     std::string path;
     bool modified;  // --open-modified
   };
   std::vector<OpenDocument> openDocuments;  // open before the command, in order
-  bool fastTimer = false;              // tick as fast as possible instead of at the period
-  std::string captureProgress;         // folder for what the progress window shows; empty: none
+  bool fastTimer = false;                   // tick as fast as possible instead of at the period
+  std::string captureProgress;              // folder for what the progress window shows; empty: none
   std::vector<std::string> missingFonts;
   std::vector<std::string> installedFonts;
   struct Failure {
@@ -32,7 +32,7 @@ struct Options {
     AIErr status;
     int nth = 0;  // 0: every call; else only the nth call since the host started
   };
-  std::vector<Failure> failures;       // --fail POINT[@N][=CODE]
+  std::vector<Failure> failures;  // --fail POINT[@N][=CODE]
 };
 
 // A command's arguments are what follows its name; it returns the exit status.

@@ -50,8 +50,7 @@ int RunDemo(const Options& given, const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kDemo({"demo", "",
-                                 "write sample documents into a new folder, bulk-update it, print the log",
+const CommandRegistration kDemo({"demo", "", "write sample documents into a new folder, bulk-update it, print the log",
                                  RunDemo});
 
 }  // namespace

@@ -15,8 +15,7 @@ int RunMenus(const Options& options, const std::vector<std::string>& args) {
   std::unique_ptr<simhost::Host> host = MakeHost(options, true);
   if (!host) return kExitFailure;
 
-  std::printf("Host %s, language %s\n\n", host->VersionString().c_str(),
-              options.config.language == 1 ? "ja" : "en");
+  std::printf("Host %s, language %s\n\n", host->VersionString().c_str(), options.config.language == 1 ? "ja" : "en");
   std::printf("Menus:\n");
   // Listed as the user sees them opened: after the plug-in's "AI Update".
   host->menus().Show();

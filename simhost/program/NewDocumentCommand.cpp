@@ -54,8 +54,8 @@ int RunNewDocument(const Options& options, const std::vector<std::string>& args)
   return kExitOk;
 }
 
-const CommandRegistration kNewDocument({"new-document", "MODEL.json FILE",
-                                        "write a document file from a JSON model", RunNewDocument});
+const CommandRegistration kNewDocument({"new-document", "MODEL.json FILE", "write a document file from a JSON model",
+                                        RunNewDocument});
 
 }  // namespace
 }  // namespace cli

@@ -28,8 +28,8 @@ int RunSaveAs(const Options& options, const std::vector<std::string>& args) {
     std::fprintf(stderr, "kestrune-host: the plug-in added no \"Save as...\" item\n");
     status = kExitFailure;
   } else if (!item->enabled) {
-    std::fprintf(stderr, "kestrune-host: \"%s\" is disabled for %s\n",
-                 simhost::Utf8FromCodePoints(item->title).c_str(), args[0].c_str());
+    std::fprintf(stderr, "kestrune-host: \"%s\" is disabled for %s\n", simhost::Utf8FromCodePoints(item->title).c_str(),
+                 args[0].c_str());
     status = kExitFailure;
   } else {
     size_t before = host->documents().savedFiles().size();
@@ -43,8 +43,7 @@ int RunSaveAs(const Options& options, const std::vector<std::string>& args) {
   return status;
 }
 
-const CommandRegistration kSaveAs({"save-as", "FILE", "open FILE and choose the plug-in's \"Save as...\"",
-                                   RunSaveAs});
+const CommandRegistration kSaveAs({"save-as", "FILE", "open FILE and choose the plug-in's \"Save as...\"", RunSaveAs});
 
 }  // namespace
 }  // namespace cli

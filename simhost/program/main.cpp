@@ -313,8 +313,9 @@ int main(int argc, char** argv) {
         size_t comma = list.find(',', start);
         if (comma == std::string::npos) comma = list.size();
         std::optional<simhost::Answer> answer = simhost::AnswerNamed(list.substr(start, comma - start));
-        if (!answer) return cli::UsageError("--answers: each answer is yes, no or cancel, not \"" +
-                                            list.substr(start, comma - start) + "\"");
+        if (!answer)
+          return cli::UsageError("--answers: each answer is yes, no or cancel, not \"" +
+                                 list.substr(start, comma - start) + "\"");
         options.answers.push_back(*answer);
         start = comma + 1;
       }

@@ -28,8 +28,8 @@ ActionEvent* Actions::Find(const std::string& name) const {
 
 ASErr Actions::Play(const std::string& name, ActionDialogStatus dialogStatus, const ActionParamValue* params) {
   size_t index = played.size();
-  played.push_back(PlayedEvent{name, dialogStatus, params ? params->entries : std::vector<ActionParamValue::Entry>(),
-                               kNoErr});
+  played.push_back(
+      PlayedEvent{name, dialogStatus, params ? params->entries : std::vector<ActionParamValue::Entry>(), kNoErr});
   if (playObserver) playObserver(played[index]);
   ASErr result = kBadParameterErr;
   if (ActionEvent* event = Find(name)) {
@@ -81,8 +81,7 @@ ASErr RegisterEvent(const char* eventName, const std::string& title, ai::int32 v
 }
 
 ASErr RegisterActionEvent(const char* eventName, const char* localizedName, ai::int32 version, ai::int32 flag,
-                          AIActionCallbackProc, SPPluginRef plugin, AIActionUserData userData,
-                          AIActionParamTypeRef) {
+                          AIActionCallbackProc, SPPluginRef plugin, AIActionUserData userData, AIActionParamTypeRef) {
   return RegisterEvent(eventName, localizedName ? localizedName : "", version, flag, plugin, userData);
 }
 
@@ -170,15 +169,12 @@ ASErr PlayActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AI
   return TheActions().Play(eventName, dialogStatus, parameters);
 }
 
-AIBoolean InRecordMode() {
-  return TheActions().recording;
-}
+AIBoolean InRecordMode() { return TheActions().recording; }
 
 ASErr RecordActionEvent(const char* eventName, ActionDialogStatus dialogStatus, AIActionParamValueRef parameters) {
   if (eventName == nullptr || !TheActions().recording) return kBadParameterErr;
-  TheActions().recorded.push_back(
-      PlayedEvent{eventName, dialogStatus, parameters ? parameters->entries : std::vector<ActionParamValue::Entry>(),
-                  kNoErr});
+  TheActions().recorded.push_back(PlayedEvent{
+      eventName, dialogStatus, parameters ? parameters->entries : std::vector<ActionParamValue::Entry>(), kNoErr});
   return kNoErr;
 }
 

@@ -113,9 +113,8 @@ void PublishHeldSuites(SuiteRegistry& registry) {
   static const bool filled = FillHeldTables(std::make_index_sequence<kHeldTableCount>());
   (void)filled;
   size_t next = 0;
-  registry.PublishRemaining([&next](const std::string&) -> const void* {
-    return next < kHeldTableCount ? &gHeldTables[next++] : nullptr;
-  });
+  registry.PublishRemaining(
+      [&next](const std::string&) -> const void* { return next < kHeldTableCount ? &gHeldTables[next++] : nullptr; });
 }
 
 }  // namespace simhost

@@ -48,13 +48,9 @@ AIErr SetLayerFlag(AILayerHandle handle, AIBoolean value, bool Layer::*flag) {
   return kNoErr;
 }
 
-AIErr GetLayerVisible(AILayerHandle layer, AIBoolean* visible) {
-  return GetLayerFlag(layer, visible, &Layer::visible);
-}
+AIErr GetLayerVisible(AILayerHandle layer, AIBoolean* visible) { return GetLayerFlag(layer, visible, &Layer::visible); }
 
-AIErr SetLayerVisible(AILayerHandle layer, AIBoolean visible) {
-  return SetLayerFlag(layer, visible, &Layer::visible);
-}
+AIErr SetLayerVisible(AILayerHandle layer, AIBoolean visible) { return SetLayerFlag(layer, visible, &Layer::visible); }
 
 AIErr GetLayerEditable(AILayerHandle layer, AIBoolean* editable) {
   return GetLayerFlag(layer, editable, &Layer::editable);
@@ -145,11 +141,10 @@ AIErr SetArtUserAttr(AIArtHandle handle, ai::int32 whichAttr, ai::int32 attr) {
 
 void PublishArtSuites(SuiteRegistry& registry) {
   using L = AILayerSuite;
-  registry.Publish(Lend<L>(kAILayerSuite, kAILayerSuiteVersion, Fails<&L::CountLayers, CountLayers>(),
-                           Fails<&L::GetNthLayer, GetNthLayer>(), Fails<&L::GetLayerVisible, GetLayerVisible>(),
-                           Fails<&L::SetLayerVisible, SetLayerVisible>(),
-                           Fails<&L::GetLayerEditable, GetLayerEditable>(),
-                           Fails<&L::SetLayerEditable, SetLayerEditable>()));
+  registry.Publish(Lend<L>(
+      kAILayerSuite, kAILayerSuiteVersion, Fails<&L::CountLayers, CountLayers>(), Fails<&L::GetNthLayer, GetNthLayer>(),
+      Fails<&L::GetLayerVisible, GetLayerVisible>(), Fails<&L::SetLayerVisible, SetLayerVisible>(),
+      Fails<&L::GetLayerEditable, GetLayerEditable>(), Fails<&L::SetLayerEditable, SetLayerEditable>()));
   using A = AIArtSuite;
   registry.Publish(Lend<A>(kAIArtSuite, kAIArtSuiteVersion, Fails<&A::GetFirstArtOfLayer, GetFirstArtOfLayer>(),
                            Fails<&A::GetArtType, GetArtType>(), Fails<&A::GetArtUserAttr, GetArtUserAttr>(),

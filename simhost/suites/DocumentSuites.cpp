@@ -71,7 +71,7 @@ AIBoolean IsCloudAIDocument() {
 AIErr GetDocumentFileName(ai::UnicodeString& name) {
   Document* document = Docs().current();
   if (document == nullptr) return kNoDocumentErr;
-  AssignUtf8(name, document->IsCloud()           ? document->cloudName
+  AssignUtf8(name, document->IsCloud()       ? document->cloudName
                    : !document->path.empty() ? FileNameOf(document->path)
                                              : document->title);
   return kNoErr;
@@ -184,13 +184,11 @@ void PublishDocumentSuites(SuiteRegistry& registry) {
   registry.Publish(Lend<L>(kAIDocumentListSuite, kAIDocumentListSuiteVersion, Fails<&L::Count, Count>(),
                            Fails<&L::GetNthDocument, GetNthDocument>(), Fails<&L::Close, Close>()));
   using V = AIDocumentViewSuite;
-  registry.Publish(Lend<V>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion,
-                           Fails<&V::GetDocumentViewCenter, GetDocumentViewCenter>(),
-                           Fails<&V::SetDocumentViewCenter, SetDocumentViewCenter>(),
-                           Fails<&V::GetDocumentViewZoom, GetDocumentViewZoom>(),
-                           Fails<&V::SetDocumentViewZoom, SetDocumentViewZoom>(),
-                           Fails<&V::CountDocumentViews, CountDocumentViews>(),
-                           Fails<&V::GetNthDocumentView, GetNthDocumentView>()));
+  registry.Publish(Lend<V>(
+      kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, Fails<&V::GetDocumentViewCenter, GetDocumentViewCenter>(),
+      Fails<&V::SetDocumentViewCenter, SetDocumentViewCenter>(), Fails<&V::GetDocumentViewZoom, GetDocumentViewZoom>(),
+      Fails<&V::SetDocumentViewZoom, SetDocumentViewZoom>(), Fails<&V::CountDocumentViews, CountDocumentViews>(),
+      Fails<&V::GetNthDocumentView, GetNthDocumentView>()));
   registry.Publish(Lend<AICloudDocumentSuite>(kAICloudDocumentSuite, kAICloudDocumentSuiteVersion,
                                               Fails<&AICloudDocumentSuite::SaveToCloud, SaveToCloud>()));
   PublishArtSuites(registry);

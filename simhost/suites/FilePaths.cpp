@@ -70,7 +70,9 @@ AIErr GetDirectory(const ai::FilePath& path, const AIBool8, ai::UnicodeString& o
 
 int LiveFilePaths() { return gLiveFilePaths; }
 
-std::string PathOf(const ai::FilePath& path) { return path.GetImpl() == nullptr ? std::string() : path.GetImpl()->path; }
+std::string PathOf(const ai::FilePath& path) {
+  return path.GetImpl() == nullptr ? std::string() : path.GetImpl()->path;
+}
 
 void AssignPath(ai::FilePath& path, const std::string& utf8) {
   if (path.GetImpl() != nullptr) {

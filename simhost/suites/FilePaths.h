@@ -25,7 +25,7 @@ void AssignPath(ai::FilePath& path, const std::string& utf8);
 std::string FileNameOf(const std::string& path);
 std::string ExtensionOf(const std::string& path);  // without the dot; empty when none
 std::string DirectoryOf(const std::string& path);
-std::string FullPathOf(const std::string& path);   // absolute, against the working folder, platform form
+std::string FullPathOf(const std::string& path);  // absolute, against the working folder, platform form
 // Absolute, without "." or ".." steps, doubled or trailing separators: the one
 // spelling the host gives a document's file or a chosen folder.
 std::string NormalPathOf(const std::string& path);

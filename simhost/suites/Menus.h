@@ -15,14 +15,14 @@ namespace simhost {
 class SuiteRegistry;
 
 struct MenuItem {
-  std::string name;     // the plug-in's item name
-  std::string group;    // the group it stands in
+  std::string name;   // the plug-in's item name
+  std::string group;  // the group it stands in
   std::u32string title;
   bool enabled = true;
   SPPluginRef plugin = nullptr;
   AIMenuItemOption options = 0;
-  int updates = 0;              // "AI Update" messages sent for it
-  SPErr lastUpdateStatus = 0;   // the plug-in's answer to the last of them
+  int updates = 0;             // "AI Update" messages sent for it
+  SPErr lastUpdateStatus = 0;  // the plug-in's answer to the last of them
 };
 
 // The options the published interface names; any other bit is refused.
@@ -40,8 +40,8 @@ struct MenuGroup {
 class Menus {
  public:
   Menus();
-  MenuItem* AddItem(const std::string& name, const std::string& group, const std::u32string& title,
-                    SPPluginRef plugin, AIMenuItemOption options);
+  MenuItem* AddItem(const std::string& name, const std::string& group, const std::u32string& title, SPPluginRef plugin,
+                    AIMenuItemOption options);
   MenuGroup* AddGroup(const std::string& name, MenuItem* parent);
   bool HasGroup(const std::string& name) const;
   MenuItem* FindItem(AIMenuItemHandle handle) const;

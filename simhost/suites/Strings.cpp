@@ -36,8 +36,9 @@ char32_t Fold(char32_t c) {
 AIErr Initialize(ai::UnicodeString& str, const char* bytes, ai::UnicodeString::offset_type byteLen,
                  AICharacterEncoding encoding) {
   if (bytes == nullptr && byteLen != 0) return kBadParameterErr;
-  std::string input = bytes == nullptr ? std::string() : byteLen < 0 ? std::string(bytes)
-                                                                     : std::string(bytes, static_cast<size_t>(byteLen));
+  std::string input = bytes == nullptr ? std::string()
+                      : byteLen < 0    ? std::string(bytes)
+                                       : std::string(bytes, static_cast<size_t>(byteLen));
   std::u32string text;
   if (!Decode(input, encoding, &text)) return kBadParameterErr;
   Assign(str, text);
@@ -69,9 +70,9 @@ AIErr CopyText(ai::UnicodeString& dst, const ai::UnicodeString& src) {
 }
 
 // pos and startOffset past the end compare as empty; num and count may run past it.
-ai::int32 CaseCompare(const ai::UnicodeString& str, ai::UnicodeString::size_type pos,
-                      ai::UnicodeString::size_type num, const ai::UnicodeString& str2,
-                      ai::UnicodeString::size_type startOffset, ai::UnicodeString::size_type count) {
+ai::int32 CaseCompare(const ai::UnicodeString& str, ai::UnicodeString::size_type pos, ai::UnicodeString::size_type num,
+                      const ai::UnicodeString& str2, ai::UnicodeString::size_type startOffset,
+                      ai::UnicodeString::size_type count) {
   const std::u32string a = TextOf(str), b = TextOf(str2);
   std::u32string x = pos < a.size() ? a.substr(pos, num) : std::u32string();
   std::u32string y = startOffset < b.size() ? b.substr(startOffset, count) : std::u32string();
@@ -141,9 +142,9 @@ int LiveStrings() { return gLiveStrings; }
 
 void PublishStringSuites(SuiteRegistry& registry) {
   using S = AIUnicodeStringSuite;
-  registry.Publish(Lend<S>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion,
-                           Fails<&S::Initialize, Initialize>(), Fails<&S::InitializeUTF16, InitializeUTF16>(),
-                           Fails<&S::Destroy, Destroy>(), Fails<&S::Assign, CopyText>(), Fails<&S::Copy, CopyText>(),
+  registry.Publish(Lend<S>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, Fails<&S::Initialize, Initialize>(),
+                           Fails<&S::InitializeUTF16, InitializeUTF16>(), Fails<&S::Destroy, Destroy>(),
+                           Fails<&S::Assign, CopyText>(), Fails<&S::Copy, CopyText>(),
                            Answers<&S::CaseCompare, CaseCompare>(), Answers<&S::Length, Length>(),
                            Answers<&S::Empty, Empty>(), Fails<&S::SubStr, SubStr>(), Fails<&S::GetAs, GetAs>()));
 }

@@ -24,8 +24,8 @@ TextEngine& Engine() { return Docs().text(); }
 // answered with a status: the host, whose object would be gone, records it. A null
 // reference is no object and is let be, as the wrappers' destructors expect.
 void NotLive(const char* what, const void* ref) {
-  if (ref != nullptr) Host::Current().validator().Fail(std::string("the plug-in counted a reference to ") + what +
-                                                       " that is not live");
+  if (ref != nullptr)
+    Host::Current().validator().Fail(std::string("the plug-in counted a reference to ") + what + " that is not live");
 }
 
 constexpr char kRange[] = "a text range";
@@ -230,9 +230,8 @@ void PublishTextSuites(SuiteRegistry& registry) {
   registry.Publish(Lend<R>(kTextRangeSuite, kTextRangeSuiteVersion,
                            Answers<&R::AddRef, AddRefTo<&TextEngine::FindRange, kRange>>(),
                            Answers<&R::Release, ReleaseOf<&TextEngine::ReleaseRange, kRange>>(),
-                           Answers<&R::IsNull, IsNullRef>(),
-                           Fails<&R::GetStart, GetStart>(), Fails<&R::GetSize, GetSize>(),
-                           Fails<&R::GetUniqueCharFeatures, GetUniqueCharFeatures>(),
+                           Answers<&R::IsNull, IsNullRef>(), Fails<&R::GetStart, GetStart>(),
+                           Fails<&R::GetSize, GetSize>(), Fails<&R::GetUniqueCharFeatures, GetUniqueCharFeatures>(),
                            Fails<&R::GetUniqueLocalCharFeatures, GetUniqueLocalCharFeatures>(),
                            Fails<&R::SetRange, SetRange>(), Fails<&R::GetContents_AsUnicode, GetContents>()));
   using C = ATE::CharFeaturesSuite;

@@ -20,7 +20,7 @@ constexpr const char kHostTimerName[] = "HOST_IDLE_TIMER";
 
 struct Timer {
   std::string name;
-  ai::int32 period = 0;  // ticks of 1/60 second
+  ai::int32 period = 0;          // ticks of 1/60 second
   SPPluginRef plugin = nullptr;  // null for the host's own timer
   int ticks = 0;                 // ticks sent
   int nestedTicks = 0;           // of them, sent while another call into the plug-in was under way

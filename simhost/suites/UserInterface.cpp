@@ -11,11 +11,16 @@ namespace simhost {
 
 const char* DialogKindName(DialogKind kind) {
   switch (kind) {
-    case DialogKind::Message: return "message";
-    case DialogKind::Confirm: return "confirm";
-    case DialogKind::Question: return "question";
-    case DialogKind::Error: return "error";
-    case DialogKind::Folder: return "folder";
+    case DialogKind::Message:
+      return "message";
+    case DialogKind::Confirm:
+      return "confirm";
+    case DialogKind::Question:
+      return "question";
+    case DialogKind::Error:
+      return "error";
+    case DialogKind::Folder:
+      return "folder";
   }
   return "dialog";
 }
@@ -34,9 +39,12 @@ void UserInterface::Record(Dialog dialog) {
 
 const char* AnswerName(Answer answer) {
   switch (answer) {
-    case Answer::kYes: return "yes";
-    case Answer::kNo: return "no";
-    case Answer::kCancel: return "cancel";
+    case Answer::kYes:
+      return "yes";
+    case Answer::kNo:
+      return "no";
+    case Answer::kCancel:
+      return "cancel";
   }
   return "no";
 }
@@ -86,9 +94,12 @@ void MessageAlert(const ai::UnicodeString& msg) { Host::Current().ui().Show(Dial
 
 AIAnswer YesNoAlert(const ai::UnicodeString& msg) {
   switch (Host::Current().ui().Ask(DialogKind::Question, Utf8Of(msg))) {
-    case Answer::kYes: return kAIAnswer_Yes;
-    case Answer::kNo: return kAIAnswer_No;
-    case Answer::kCancel: return kAIAnswer_Cancel;
+    case Answer::kYes:
+      return kAIAnswer_Yes;
+    case Answer::kNo:
+      return kAIAnswer_No;
+    case Answer::kCancel:
+      return kAIAnswer_Cancel;
   }
   return kAIAnswer_Cancel;
 }

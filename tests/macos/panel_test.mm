@@ -42,7 +42,10 @@ void RunHostLoop(double seconds) {
   NSDate* limit = [NSDate dateWithTimeIntervalSinceNow:seconds];
   for (;;) {
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask untilDate:limit inMode:NSDefaultRunLoopMode dequeue:YES];
+    NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
+                                        untilDate:limit
+                                           inMode:NSDefaultRunLoopMode
+                                          dequeue:YES];
     if (event != nil) [NSApp sendEvent:event];
     [pool release];
     if (event == nil) break;

@@ -49,8 +49,11 @@ void TestTextConversion() {
       {"the Japanese marker, ASCII and kanji mixed", "[CP_\x8D\x58\x90\x56\x8D\xCF\x82\xDD",
        "[CP_\xE6\x9B\xB4\xE6\x96\xB0\xE6\xB8\x88\xE3\x81\xBF"},
       {"half-width katakana, one byte in, three out", "\xB1\xB2", "\xEF\xBD\xB1\xEF\xBD\xB2"},
-      {"a byte that starts no character becomes U+FFFD and the rest survives", "a\x80" "b",
-       "a\xEF\xBF\xBD" "b"},
+      {"a byte that starts no character becomes U+FFFD and the rest survives",
+       "a\x80"
+       "b",
+       "a\xEF\xBF\xBD"
+       "b"},
       {"a lead byte at the very end becomes U+FFFD", "ab\x82", "ab\xEF\xBF\xBD"},
       {"the empty text", "", ""},
   };

@@ -11,7 +11,7 @@ namespace {
 
 constexpr simhost::CatalogPlatform kPlatform = simhost::NativeCatalogPlatform();
 
-#define KSR_PIN(type, name, version, variable)                  \
+#define KSR_PIN(type, name, version, variable)                \
   static_assert(simhost::Publishes(name, version, kPlatform), \
                 "the host publishes no " name " at the version the plug-in asks for (" #variable ")");
 KSR_SUITE_CATALOG(KSR_PIN)

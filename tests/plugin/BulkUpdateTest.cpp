@@ -71,7 +71,8 @@ TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
   ChooseBulk();
   auto confirms = host().ui().DialogsOf(DialogKind::Confirm);
   ASSERT_EQ(confirms.size(), 1u);
-  EXPECT_EQ(confirms[0].text, "Saving all .ai files with updated text layout information located in the folder (1 files)");
+  EXPECT_EQ(confirms[0].text,
+            "Saving all .ai files with updated text layout information located in the folder (1 files)");
   EXPECT_EQ(std::string(globals().logFilePath), Joined(folder_, "Kestrune.log"));
   RunToSummary();
   EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 1 files");
@@ -84,14 +85,17 @@ TEST_F(BulkUpdateTest, OneFileRunEndsWithItsSummary) {
   EXPECT_EQ(progress.Percentages(), std::vector<int>{0}) << "the window showed the run";
   auto lines = SplitLines(Log(), "\r\n");
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","flyer\.ai","flyer\[CP_updated_Ai28\.1\.0\]\.ai","Save as operation completed")re")))
+  EXPECT_TRUE(std::regex_match(
+      lines[0],
+      std::regex(
+          R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","flyer\.ai","flyer\[CP_updated_Ai28\.1\.0\]\.ai","Save as operation completed")re")))
       << lines[0];
 }
 
 TEST_F(BulkUpdateTest, AFileGoneOnceOpenedIsAFailedSave) {
   std::string source = Write("gone.ai", SimpleModel(json::array({Frame("Hi")})));
   ChooseBulk();
-  Tick();  // opened
+  Tick();                           // opened
   std::filesystem::remove(source);  // the file is gone when its turn comes: it still gets an outcome
   RunToSummary();
   EXPECT_EQ(Summary(), "Bulk update completed.\rSave error : 1 files");
@@ -244,7 +248,8 @@ TEST_F(BulkUpdateTest, EveryOutcomeOfTheSampleSet) {
   std::map<std::string, int> byMessage;
   for (const std::string& line : lines) {
     std::smatch m;
-    ASSERT_TRUE(std::regex_match(line, m, std::regex(R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","([^"]+)","([^"]*)","([^"]+)")re")))
+    ASSERT_TRUE(
+        std::regex_match(line, m, std::regex(R"re("\d{4}-\d\d-\d\d \d\d:\d\d:\d\d","([^"]+)","([^"]*)","([^"]+)")re")))
         << line;
     ++byMessage[m[3]];
   }
@@ -256,9 +261,9 @@ TEST_F(BulkUpdateTest, EveryOutcomeOfTheSampleSet) {
   EXPECT_EQ(count("Update successful"), byMessage["Save as operation completed"]);
   EXPECT_EQ(count("Font error"), byMessage["Error: The file contains fonts not installed on this computer."]);
   EXPECT_EQ(count("Update unnecessary"), byMessage["Error: No text objects found in file"]);
-  EXPECT_EQ(count("Open error"), byMessage["Error: The file includes a trim area."] +
-                                     byMessage["Error: Could not open document."] +
-                                     byMessage["Error: This file includes text that was created in Version 10 or earlier Illustrator."]);
+  EXPECT_EQ(count("Open error"),
+            byMessage["Error: The file includes a trim area."] + byMessage["Error: Could not open document."] +
+                byMessage["Error: This file includes text that was created in Version 10 or earlier Illustrator."]);
   EXPECT_GT(count("Update successful"), 0);
   EXPECT_GT(count("Font error"), 0);
   EXPECT_GT(count("Update unnecessary"), 0);
@@ -316,7 +321,9 @@ TEST_F(BulkUpdateTest, JapaneseTextsInTheLogAndTheSummary) {
   ChooseBulk();
   RunToSummary();
   std::string log = Log();
-  EXPECT_NE(log.find("\"チラシ.ai\",\"チラシ[CP_更新済みAi28.1.0].ai\",\"別名で保存が終了しました。\""), std::string::npos) << log;
+  EXPECT_NE(log.find("\"チラシ.ai\",\"チラシ[CP_更新済みAi28.1.0].ai\",\"別名で保存が終了しました。\""),
+            std::string::npos)
+      << log;
   EXPECT_NE(log.find("\"エラー: このファイルには、テキストは含まれていません。\""), std::string::npos) << log;
   EXPECT_EQ(Summary(), "一括更新が終了しました。\r更新不要 : 1 件\r更新成功 : 1 件");
 }
@@ -356,9 +363,13 @@ TEST_F(BulkUpdateTest, ARunWhoseLogCannotBeWrittenSaysSo) {
     const char* summary;
   };
   const Case cases[] = {
-      {0, true, "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 2 files"},
+      {0, true,
+       "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 2 "
+       "files"},
       {1, true, "一括更新が終了しました。\r更新成功 : 2 件\rログ (Kestrune.log) に記録できなかったファイル : 2 件"},
-      {0, false, "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 1 files"},
+      {0, false,
+       "Bulk update completed.\rUpdate successful : 2 files\rNot recorded in the activity log (Kestrune.log) : 1 "
+       "files"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.summary);
@@ -394,8 +405,8 @@ TEST_F(BulkUpdateTest, TwoRunsOverOneFolderNeverReplaceEachOthersCopies) {
   host().actions().playObserver = [&](const simhost::PlayedEvent& event) {
     if (started || event.name != "adobe_saveDocumentAs") return;
     started = true;
-    other = RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", TestPluginPath(), "--yes", "--fast-timer", "--installed-font",
-                                               "Sans", "bulk-update", folder_});
+    other = RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", TestPluginPath(), "--yes", "--fast-timer",
+                                               "--installed-font", "Sans", "bulk-update", folder_});
   };
   ChooseBulk();
   RunToSummary();

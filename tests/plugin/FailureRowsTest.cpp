@@ -26,8 +26,8 @@ json LayeredModel() {
   json hidden = Frame("hidden");
   hidden["hidden"] = true;
   json group = json{{"type", "group"}, {"locked", true}, {"children", json::array({Frame("grouped"), hidden})}};
-  return ModelOf(json::array({LayerOf(json::array({Frame("plain"), locked, group})),
-                              LayerOf(json::array({Frame("below")}), false, false)}));
+  return ModelOf(json::array(
+      {LayerOf(json::array({Frame("plain"), locked, group})), LayerOf(json::array({Frame("below")}), false, false)}));
 }
 
 // The flags the pass may change and must set back; selection is its own business.

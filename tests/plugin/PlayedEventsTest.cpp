@@ -65,8 +65,11 @@ std::vector<std::string> MoveBlock(const char* horizontal) {
 }
 
 std::vector<std::string> SaveBlock(const std::string& target) {
-  return {"name ustr=" + target, "cmpr bool=true", "pdf  bool=true", "crtr long=24", "ext. long=1", "incl long=0",
-          "rato real=100", "prfl long=1", "smab bool=false", "frmt strn=Adobe Illustrator Any Format Writer",
+  return {"name ustr=" + target, "cmpr bool=true",
+          "pdf  bool=true",      "crtr long=24",
+          "ext. long=1",         "incl long=0",
+          "rato real=100",       "prfl long=1",
+          "smab bool=false",     "frmt strn=Adobe Illustrator Any Format Writer",
           "extn strn=ai"};
 }
 
@@ -87,11 +90,10 @@ TEST_F(PlayedEventsTest, EveryEventIsPlayedWithDialogsOffAndItsExactBlock) {
   const std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi")})));
   Open(source);
   host().menus().Choose(Item("KESTRUNE_SAVEAS"));
-  ExpectPlays(Plays(host().actions().played),
-              {{"KESTRUNE_INSIDECMD", kDialogOff, {}},
-               {"adobe_move", kDialogOff, MoveBlock("1")},
-               {"adobe_move", kDialogOff, MoveBlock("-1")},
-               {"adobe_saveDocumentAs", kDialogOff, SaveBlock(Updated("flyer"))}});
+  ExpectPlays(Plays(host().actions().played), {{"KESTRUNE_INSIDECMD", kDialogOff, {}},
+                                               {"adobe_move", kDialogOff, MoveBlock("1")},
+                                               {"adobe_move", kDialogOff, MoveBlock("-1")},
+                                               {"adobe_saveDocumentAs", kDialogOff, SaveBlock(Updated("flyer"))}});
   docs().Close(docs().current());
   std::remove(Updated("flyer").c_str());
 
@@ -160,8 +162,8 @@ TEST_F(PlayedEventsTest, ABulkFilesViewIsParkedForTheLayoutAndSetBackBeforeTheSa
     }
     std::vector<std::string> names;
     for (const auto& entry : seen) names.push_back(entry.first);
-    ASSERT_EQ(names, (std::vector<std::string>{"KESTRUNE_INSIDECMD", "adobe_move", "adobe_move",
-                                                "adobe_saveDocumentAs"}));
+    ASSERT_EQ(names,
+              (std::vector<std::string>{"KESTRUNE_INSIDECMD", "adobe_move", "adobe_move", "adobe_saveDocumentAs"}));
     for (int move : {1, 2}) {
       EXPECT_EQ(seen[move].second.center.h, c.atMove.h);
       EXPECT_EQ(seen[move].second.center.v, c.atMove.v);

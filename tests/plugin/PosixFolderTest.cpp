@@ -40,8 +40,9 @@ TEST_F(PosixFolderTest, NothingInTheFolderBlocksOrIsReadForEver) {
   ASSERT_EQ(confirms.size(), 1u);
   EXPECT_NE(confirms[0].text.find("(2 files)"), std::string::npos) << "a.ai and the link to a regular file";
   RunToSummary();
-  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 2 files"
-                       "\rNot recorded in the activity log (Kestrune.log) : 2 files");
+  EXPECT_EQ(Summary(),
+            "Bulk update completed.\rUpdate successful : 2 files"
+            "\rNot recorded in the activity log (Kestrune.log) : 2 files");
   EXPECT_TRUE(std::filesystem::is_fifo(folder_ + "/Kestrune.log"));
 }
 
@@ -53,7 +54,8 @@ TEST_F(PosixFolderTest, TheLogIsNeverWrittenThroughALink) {
   std::filesystem::create_symlink(outside, folder_ + "/Kestrune.log");
   // A dangling link may not be made into a file either.
   TempFolder other("other");
-  Write("../" + std::filesystem::path(other.path()).filename().string() + "/b.ai", SimpleModel(json::array({Frame("x")})));
+  Write("../" + std::filesystem::path(other.path()).filename().string() + "/b.ai",
+        SimpleModel(json::array({Frame("x")})));
   std::filesystem::create_symlink(elsewhere.path() + "/new.txt", other.path() + "/Kestrune.log");
   ChooseBulk();
   RunToSummary();
@@ -62,8 +64,9 @@ TEST_F(PosixFolderTest, TheLogIsNeverWrittenThroughALink) {
   EXPECT_EQ(ReadFile(outside), "");
   EXPECT_FALSE(std::filesystem::exists(elsewhere.path() + "/new.txt"));
   EXPECT_TRUE(std::filesystem::is_symlink(folder_ + "/Kestrune.log"));
-  EXPECT_EQ(Summary(), "Bulk update completed.\rUpdate successful : 1 files"
-                       "\rNot recorded in the activity log (Kestrune.log) : 1 files")
+  EXPECT_EQ(Summary(),
+            "Bulk update completed.\rUpdate successful : 1 files"
+            "\rNot recorded in the activity log (Kestrune.log) : 1 files")
       << "the run itself goes on, and says what its log lacks";
 }
 

@@ -46,7 +46,8 @@ std::string RealShapedFile(const std::string& hostBytes, const std::string& page
   defuse("/BleedBox", "/BleedBix");
   std::string head = "%PDF-1.5\r%\xE2\xE3\xCF\xD3\r1 0 obj\r<</Metadata 2 0 R/Pages 3 0 R/Type/Catalog>>\rendobj\r";
   head += "2 0 obj\r<</Length 51200/Subtype/XML/Type/Metadata>>stream\r";
-  head += "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\r<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\r";
+  head +=
+      "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\r<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\r";
   head += "<xmp:CreatorTool>Adobe Illustrator CS2</xmp:CreatorTool>\r";
   head += "<stEvt:softwareAgent>Adobe Illustrator CS2</stEvt:softwareAgent>\r";
   while (head.size() < 50 * 1024) head += "                                                                   \r";
@@ -62,8 +63,9 @@ TEST_F(RobustRunTest, RealFilesWithoutACropBoxAreNotRefusedForATrimArea) {
   const std::string hostBytes = ReadFile(Write("model.ai", SimpleModel(json::array({Frame("Hi")}), "12.0.0")));
   std::filesystem::remove(folder_ + "/model.ai");
   WriteFile(folder_ + "/bleed-only.ai", RealShapedFile(hostBytes, "/BleedBox[0.0 -0.0000457764 612.0 792.0]"));
-  WriteFile(folder_ + "/same-boxes.ai",
-            RealShapedFile(hostBytes, "/BleedBox[0.0 -0.0000457764 612.0 792.0]/CropBox[0.0 0.0 612.0000000001 792.0]"));
+  WriteFile(
+      folder_ + "/same-boxes.ai",
+      RealShapedFile(hostBytes, "/BleedBox[0.0 -0.0000457764 612.0 792.0]/CropBox[0.0 0.0 612.0000000001 792.0]"));
   WriteFile(folder_ + "/trim.ai",
             RealShapedFile(hostBytes, "/BleedBox[0.0 -0.0000457764 612.0 792.0]/CropBox[18.0 18.0 594.0 774.0]"));
   ChooseBulk();
@@ -87,11 +89,20 @@ struct FailurePoint {
   int nth;
 };
 const FailurePoint kWalkFailures[] = {
-    {"AILayerSuite.CountLayers", 1},      {"AILayerSuite.GetNthLayer", 1},   {"AIArtSuite.GetFirstArtOfLayer", 1},
-    {"AIArtSuite.GetArtType", 1},         {"AIArtSuite.GetArtFirstChild", 1}, {"AIArtSuite.GetArtSibling", 1},
-    {"AIArtSuite.GetArtUserAttr", 1},     {"AIArtSuite.SetArtUserAttr", 1},   {"AITextFrameSuite.GetType", 1},
-    {"AIFontSuite.FontKeyFromFont", 1},   {"AIFontSuite.GetFontInfo", 1},     {"play:adobe_move", 1},
-    {"play:adobe_move", 2},               {"AILayerSuite.SetLayerVisible", 1},
+    {"AILayerSuite.CountLayers", 1},
+    {"AILayerSuite.GetNthLayer", 1},
+    {"AIArtSuite.GetFirstArtOfLayer", 1},
+    {"AIArtSuite.GetArtType", 1},
+    {"AIArtSuite.GetArtFirstChild", 1},
+    {"AIArtSuite.GetArtSibling", 1},
+    {"AIArtSuite.GetArtUserAttr", 1},
+    {"AIArtSuite.SetArtUserAttr", 1},
+    {"AITextFrameSuite.GetType", 1},
+    {"AIFontSuite.FontKeyFromFont", 1},
+    {"AIFontSuite.GetFontInfo", 1},
+    {"play:adobe_move", 1},
+    {"play:adobe_move", 2},
+    {"AILayerSuite.SetLayerVisible", 1},
 };
 
 TEST_F(RobustRunTest, AHostFailureDuringTheWalksOrTheLayoutIsAFailedSave) {
@@ -102,7 +113,8 @@ TEST_F(RobustRunTest, AHostFailureDuringTheWalksOrTheLayoutIsAFailedSave) {
     // Missing fonts: with the font queries failing this one must not pass as updatable.
     std::string source = Write("flyer.ai", SimpleModel(json::array({Frame("Hi"), Frame("Gone", "Missing Font")})));
     if (std::string(failure.point).find("Font") == std::string::npos)
-      source = Write("flyer.ai", SimpleModel(json::array({json{{"type", "group"}, {"children", {Frame("Hi"), Frame("Ho")}}}})));
+      source = Write("flyer.ai",
+                     SimpleModel(json::array({json{{"type", "group"}, {"children", {Frame("Hi"), Frame("Ho")}}}})));
     simhost::Document* document = Open(source);
     ASSERT_NE(document, nullptr);
     host().ui().ClearDialogs();

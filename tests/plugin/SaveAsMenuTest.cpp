@@ -28,8 +28,8 @@ class SaveAsMenuTest : public PluginDocumentTest {
   void OpenCloud(const std::string& name) {
     std::filesystem::create_directories(docs().cloudFolder);
     std::string problem;
-    auto document = simhost::DocumentFromModel(SimpleModel(json::array({Frame("Hi")})), docs().fonts(), "24.0.0",
-                                               &problem);
+    auto document =
+        simhost::DocumentFromModel(SimpleModel(json::array({Frame("Hi")})), docs().fonts(), "24.0.0", &problem);
     ASSERT_TRUE(document) << problem;
     ASSERT_EQ(simhost::WriteDocumentFile(docs().cloudFolder + "/" + name, *document), kNoErr);
     ASSERT_EQ(docs().OpenCloud(name), kNoErr) << name;
@@ -42,9 +42,12 @@ TEST_F(SaveAsMenuTest, OfferedOnlyForDocumentsTheCommandCanUpdate) {
     const char* name;
     bool offered;
   };
-  const Case files[] = {{"flyer.ai", true},       {"poster.AI", true},
-                        {"mixed.Ai", true},       {"poster.eps", false},
-                        {"poster.pdf", false},    {"poster.svg", false},
+  const Case files[] = {{"flyer.ai", true},
+                        {"poster.AI", true},
+                        {"mixed.Ai", true},
+                        {"poster.eps", false},
+                        {"poster.pdf", false},
+                        {"poster.svg", false},
                         {"flyer[CP_updated_Ai28.1.0].ai", false},
                         {"チラシ[CP_更新済みAi28.1.0].ai", false}};
   for (const Case& c : files) {

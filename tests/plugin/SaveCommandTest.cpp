@@ -76,11 +76,14 @@ TEST_F(SaveCommandTest, HostPlayedStepResultCodes) {
   const Case cases[] = {
       {"poster.eps", text, kNExt, "Error=4e457874, txEN (caller : Action Manager, selector : Do Action)"},
       {"poster.AI", text, kNoErr, nullptr},
-      {"flyer[CP_updated_Ai28.1.0].ai", text, kPrCP, "Error=50724350, PCrP (caller : Action Manager, selector : Do Action)"},
+      {"flyer[CP_updated_Ai28.1.0].ai", text, kPrCP,
+       "Error=50724350, PCrP (caller : Action Manager, selector : Do Action)"},
       {"fonts.ai", Model(json::array({Layer(json::array({Frame("Hi", "Missing Font")}))})), kMiFn,
        "Error=4d69466e, nFiM (caller : Action Manager, selector : Do Action)"},
-      {"both.ai", Model(json::array({Layer(json::array({Frame("Hi", "Missing Font"), json{{"type", "legacyText"}}}))})), kMiFn, nullptr},
-      {"legacy.ai", Model(json::array({Layer(json::array({Frame("Hi"), json{{"type", "legacyText"}}}))})), kNoTx, nullptr},
+      {"both.ai", Model(json::array({Layer(json::array({Frame("Hi", "Missing Font"), json{{"type", "legacyText"}}}))})),
+       kMiFn, nullptr},
+      {"legacy.ai", Model(json::array({Layer(json::array({Frame("Hi"), json{{"type", "legacyText"}}}))})), kNoTx,
+       nullptr},
       {"empty.ai", Model(json::array({Layer(json::array({json{{"type", "path"}}}))})), kNoTx, nullptr},
       {"otherkind.ai", Model(json::array({Layer(json::array({Frame("Hi", "Sans", 5)}))})), kNoTx, nullptr},
       {"blanks.ai", Model(json::array({Layer(json::array({Frame(" \t\u3000", "Missing Font")}))})), kNoErr, nullptr},
@@ -228,7 +231,8 @@ TEST_F(SaveCommandTest, AFailingTextEngineGivesOneOutcome) {
 TEST_F(SaveCommandTest, SavesACloudDocumentToTheCloud) {
   std::filesystem::create_directories(docs().cloudFolder);
   std::string problem;
-  auto document = simhost::DocumentFromModel(Model(json::array({Layer(json::array({Frame("Hi")}))})), docs().fonts(), "24.0.0", &problem);
+  auto document = simhost::DocumentFromModel(Model(json::array({Layer(json::array({Frame("Hi")}))})), docs().fonts(),
+                                             "24.0.0", &problem);
   ASSERT_TRUE(document);
   ASSERT_EQ(simhost::WriteDocumentFile(docs().cloudFolder + "/brochure.aic", *document), kNoErr);
   ASSERT_EQ(docs().OpenCloud("brochure.aic"), kNoErr);

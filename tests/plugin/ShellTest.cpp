@@ -42,8 +42,8 @@ TEST(Shell, RegistersOnlyOnSupportedHostVersions) {
     int major, minor;
     bool registers;
   };
-  const Case cases[] = {{27, 6, false}, {27, 7, true}, {27, 9, true}, {28, 0, true}, {28, 5, true},
-                        {29, 0, false}, {26, 9, false}, {27, 0, false}};
+  const Case cases[] = {{27, 6, false}, {27, 7, true},  {27, 9, true},  {28, 0, true},
+                        {28, 5, true},  {29, 0, false}, {26, 9, false}, {27, 0, false}};
   for (const Case& c : cases) {
     PluginHost plugin(Version(c.major, c.minor));
     EXPECT_EQ(plugin.Start(), kNoErr) << c.major << "." << c.minor;

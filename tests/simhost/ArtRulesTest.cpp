@@ -93,9 +93,9 @@ TEST_F(ArtRulesTest, ObjectsTheRulesKeepOutCannotBeSelectedAndNothingChanges) {
   struct Case {
     const char* what;
     Art* object;
-  } refused[] = {{"locked object", ArtAt(document, 0, {0})},     {"hidden object", ArtAt(document, 0, {1})},
+  } refused[] = {{"locked object", ArtAt(document, 0, {0})},        {"hidden object", ArtAt(document, 0, {1})},
                  {"in a locked group", ArtAt(document, 0, {2, 0})}, {"in a hidden group", ArtAt(document, 0, {3, 0})},
-                 {"on a locked layer", ArtAt(document, 1, {0})},  {"on a hidden layer", ArtAt(document, 2, {0})}};
+                 {"on a locked layer", ArtAt(document, 1, {0})},    {"on a hidden layer", ArtAt(document, 2, {0})}};
   for (const Case& c : refused) {
     ai::int32 before = Attr(c.object, kArtSelected | kArtLocked | kArtHidden);
     EXPECT_EQ(art->SetArtUserAttr(HandleOf(c.object), kArtSelected, kArtSelected), simhost::kArtNotSelectableErr)
@@ -157,7 +157,9 @@ TEST_F(ArtRulesTest, MoveShiftsSelectedAccessibleObjectsAndComposesMovedText) {
   json lockedFrame = TextFrame("locked");
   lockedFrame["locked"] = true;
   lockedFrame["selected"] = true;  // a file may hold it so; the rules still keep it still
-  json group = {{"type", "group"}, {"selected", true}, {"position", {10, 10}},
+  json group = {{"type", "group"},
+                {"selected", true},
+                {"position", {10, 10}},
                 {"children", {TextFrame("inside"), {{"type", "path"}, {"locked", true}}}}};
   json model = {{"creatorVersion", "24.0.0"},
                 {"layers",

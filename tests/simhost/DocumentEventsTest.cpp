@@ -37,8 +37,8 @@ class DocumentEventsTest : public DocumentTest {
 
   ASErr Play(const char* event, Block& block) { return actions->PlayActionEvent(event, kDialogOff, &block.value); }
   std::string Source() {
-    return WriteModel("source.ai", json{{"creatorVersion", "24.0.0"},
-                                        {"layers", {{{"art", {TextFrame("one"), TextFrame("two")}}}}}});
+    return WriteModel(
+        "source.ai", json{{"creatorVersion", "24.0.0"}, {"layers", {{{"art", {TextFrame("one"), TextFrame("two")}}}}}});
   }
   std::unique_ptr<Document> Read(const std::string& path) {
     std::unique_ptr<Document> document;
@@ -189,8 +189,7 @@ TEST_F(DocumentEventsTest, AReLayoutCycleRefreshesTheCopyAndLeavesTheSource) {
 TEST_F(DocumentEventsTest, AnUnknownDialogStatusIsRefusedUnplayed) {
   Block block;
   const size_t before = host().actions().played.size();
-  EXPECT_EQ(actions->PlayActionEvent("adobe_move", static_cast<ActionDialogStatus>(7), &block.value),
-            kBadParameterErr);
+  EXPECT_EQ(actions->PlayActionEvent("adobe_move", static_cast<ActionDialogStatus>(7), &block.value), kBadParameterErr);
   EXPECT_EQ(actions->PlayActionEvent("adobe_move", static_cast<ActionDialogStatus>(-1), &block.value),
             kBadParameterErr);
   EXPECT_EQ(host().actions().played.size(), before);

@@ -118,9 +118,11 @@ TEST(DocumentFile, ModelTextNeverFormsTheTokensAFileIsScannedFor) {
                                 "/Type /KestrunePrivateData"};
   std::string bait;
   for (const std::string& token : tokens) bait += token + " [1 2 3 4] 9.9.9\r";
-  json model = {{"layers", {{{"name", bait},
-                             {"art", {{{"type", "textFrame"}, {"defaultFont", bait}, {"runs", {{{"text", bait}, {"font", bait}}}}},
-                                      {{"type", "legacyText"}, {"text", bait}}}}}}}};
+  json model = {{"layers",
+                 {{{"name", bait},
+                   {"art",
+                    {{{"type", "textFrame"}, {"defaultFont", bait}, {"runs", {{{"text", bait}, {"font", bait}}}}},
+                     {{"type", "legacyText"}, {"text", bait}}}}}}}};
   std::string bytes = simhost::DocumentFileBytes(*FromModel(model));
   for (const std::string& token : tokens)
     EXPECT_EQ(Occurrences(bytes, token), token == "Adobe Photoshop CS" ? 0u : 1u) << token;
@@ -219,7 +221,8 @@ TEST_F(DocumentFileOnDisk, WritingReplacesAFileWholeOrLeavesIt) {
   EXPECT_EQ(simhost::ReadDocumentFile(PathIn("absent.ai"), fonts, &reread, nullptr), simhost::kFileNotFoundErr);
   // No temporary file is left behind by the failed writes.
   int entries = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(Folder())) entries += entry.path().filename() != "" ? 1 : 0;
+  for (const auto& entry : std::filesystem::directory_iterator(Folder()))
+    entries += entry.path().filename() != "" ? 1 : 0;
   EXPECT_EQ(entries, 1);
 }
 

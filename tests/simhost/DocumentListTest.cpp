@@ -199,8 +199,14 @@ TEST_F(DocumentListTest, CloudDocumentsLiveInTheCloudFolder) {
   EXPECT_EQ(docs().savedFiles().back(), PathIn("cloud/poster.aic"));
 
   // Written with the system's own separator too ('\\' on Windows), or with a drive.
-  const std::string escapes[] = {"", "../escape.aic", "/abs.aic", "a//b.aic", "dir/", "C:escape.aic",
-                                 testing_support::Native("../escape.aic"), testing_support::Native("/abs.aic")};
+  const std::string escapes[] = {"",
+                                 "../escape.aic",
+                                 "/abs.aic",
+                                 "a//b.aic",
+                                 "dir/",
+                                 "C:escape.aic",
+                                 testing_support::Native("../escape.aic"),
+                                 testing_support::Native("/abs.aic")};
   for (const std::string& bad : escapes) EXPECT_EQ(docs().SaveToCloud(doc, bad), kBadParameterErr) << bad;
   EXPECT_EQ(doc->cloudName, "poster.aic");
 

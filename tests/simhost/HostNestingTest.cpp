@@ -84,8 +84,8 @@ TEST_F(HostNestingTest, TheHostHonoursWhatThePluginDisablesOnUpdate) {
   EXPECT_EQ(host.callCount(), calls + 1) << "the update only; no \"AI Go\"";
   EXPECT_FALSE(host.validator().failed());
 
-  const auto run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM,
-                                               {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
+  const auto run =
+      testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.out.find("  [disabled]  (UPDATED)"), std::string::npos) << run.out;
 }

@@ -62,7 +62,10 @@ TEST_F(HostProgramTest, DescribeGivesBackTheModelNewDocumentWrote) {
   json& layer = expected["layers"][0];
   layer["visible"] = true;
   json& frame = layer["art"][0];
-  frame.update(json{{"locked", false}, {"hidden", false}, {"selected", false}, {"layoutVersion", "26.0.0"},
+  frame.update(json{{"locked", false},
+                    {"hidden", false},
+                    {"selected", false},
+                    {"layoutVersion", "26.0.0"},
                     {"defaultFont", nullptr}});
   frame["runs"][1]["font"] = nullptr;
   json& group = layer["art"][1];
@@ -132,9 +135,9 @@ TEST_F(HostProgramTest, FontsAreInstalledAsFontconfigAndTheOptionsSay) {
   ASSERT_EQ(plain.status, 0) << plain.err;
   EXPECT_NE(plain.out.find("installed  DejaVuSans\n"), std::string::npos) << plain.out;
   EXPECT_NE(plain.out.find("missing    KestruneMissing-Regular\n"), std::string::npos) << plain.out;
-  Result overridden = Run({"--missing-font", "DejaVuSans", "--installed-font", "KestruneMissing-Regular",
-                           "--installed-font", "KestruneGhost-Bold", "--missing-font", "KestruneGhost-Bold",
-                           "fonts", file});
+  Result overridden =
+      Run({"--missing-font", "DejaVuSans", "--installed-font", "KestruneMissing-Regular", "--installed-font",
+           "KestruneGhost-Bold", "--missing-font", "KestruneGhost-Bold", "fonts", file});
   EXPECT_NE(overridden.out.find("missing    DejaVuSans\n"), std::string::npos) << overridden.out;
   EXPECT_NE(overridden.out.find("installed  KestruneMissing-Regular\n"), std::string::npos) << overridden.out;
   EXPECT_NE(overridden.out.find("missing    KestruneGhost-Bold\n"), std::string::npos) << "missing wins";

@@ -27,8 +27,8 @@ TEST(CalendarTimeTest, KnownMoments) {
   } cases[] = {
       {0, 1970, 1, 1, 0, 0, 0},
       {-1, 1969, 12, 31, 23, 59, 59},
-      {951782400, 2000, 2, 29, 0, 0, 0},      // a leap day of a year divisible by 400
-      {4107542400, 2100, 3, 1, 0, 0, 0},      // 2100 has no leap day
+      {951782400, 2000, 2, 29, 0, 0, 0},  // a leap day of a year divisible by 400
+      {4107542400, 2100, 3, 1, 0, 0, 0},  // 2100 has no leap day
       {1796810400, 2026, 12, 9, 10, 0, 0},
       {253402300799, 9999, 12, 31, 23, 59, 59},
       {-62135596800, 1, 1, 1, 0, 0, 0},
@@ -149,8 +149,10 @@ TEST(OsCodePageTest, Code932BothWays) {
   ASSERT_TRUE(Utf8FromCodePage932("\x93\xfa\x96\x7b\x8c\xea", &utf8));  // 日本語
   EXPECT_EQ(utf8, "日本語");
   EXPECT_EQ(CodePage932FromUtf8("日本語 ok"), "\x93\xfa\x96\x7b\x8c\xea ok");
-  EXPECT_EQ(CodePage932FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b");  // no emoji in code page 932
-  EXPECT_FALSE(Utf8FromCodePage932("\x82", &utf8));               // a lead byte alone
+  EXPECT_EQ(CodePage932FromUtf8("a\xF0\x9F\x98\x80"
+                                "b"),
+            "a?b");                                  // no emoji in code page 932
+  EXPECT_FALSE(Utf8FromCodePage932("\x82", &utf8));  // a lead byte alone
 }
 
 }  // namespace

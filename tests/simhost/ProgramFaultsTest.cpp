@@ -26,19 +26,22 @@ TEST(ProgramFaults, RefusesWhatWouldInjectNothingAndNamesTheNearest) {
     std::string said;
     std::string nearest;
   } cases[] = {
-      {{"--fail", "AIMenuSuite.AddMenuItm", "menus"}, "no fault point \"AIMenuSuite.AddMenuItm\"", "AIMenuSuite.AddMenuItem"},
+      {{"--fail", "AIMenuSuite.AddMenuItm", "menus"},
+       "no fault point \"AIMenuSuite.AddMenuItm\"",
+       "AIMenuSuite.AddMenuItem"},
       {{"--fail", "acquire:AI Menu Suit", "menus"}, "no fault point", "acquire:AI Menu Suite"},
-      {{"--withhold-suite", "AI Menu Suit", "menus"}, "publishes no suite \"AI Menu Suit\"",
-       "AI Menu Suite"},
+      {{"--withhold-suite", "AI Menu Suit", "menus"}, "publishes no suite \"AI Menu Suit\"", "AI Menu Suite"},
       {{"--withhold-suite", "ai menu suite", "menus"}, "publishes no suite", "AI Menu Suite"},
       {{"--fail", "play:KESTRUNE_SAVEA", "menus"}, "no fault point \"play:KESTRUNE_SAVEA\"", "play:KESTRUNE_SAVEAS"},
       {{"--fail", "AIMenuSuite.AddMenuItem@0", "menus"}, "must be a whole number from 1", ""},
       {{"--fail", "AIMenuSuite.AddMenuItem@x=STOP", "menus"}, "must be a whole number from 1", ""},
       // The real host's member gives no status to fail with: refused, not taken for a typo.
       {{"--fail", "AIUserSuite.MessageAlert", "menus"},
-       "--fail: AIUserSuite.MessageAlert cannot fail: the host's MessageAlert returns nothing, not a status\n", ""},
+       "--fail: AIUserSuite.MessageAlert cannot fail: the host's MessageAlert returns nothing, not a status\n",
+       ""},
       {{"--fail", "AIFilePathSuite.Exists@2=STOP", "menus"},
-       "AIFilePathSuite.Exists cannot fail: the host's Exists returns a value, not a status\n", ""},
+       "AIFilePathSuite.Exists cannot fail: the host's Exists returns a value, not a status\n",
+       ""},
       {{"--fail", "AIActionManagerSuite.PlayActionEvent", "menus"}, "fails at points of its own: play:EVENT", ""},
   };
   for (const auto& c : cases) {

@@ -19,8 +19,7 @@ TEST(Program, ShowsTheRegisteredMenusInTheHostLanguage) {
   EXPECT_NE(en.out.find("Place Document\n  Save with updated text layout information  [enabled]"), std::string::npos)
       << en.out;
   EXPECT_NE(en.out.find("    Save as...  [disabled]  (KESTRUNE_SAVEAS)"), std::string::npos);
-  EXPECT_NE(en.out.find("    Bulk update (Recursive subfolders)...  [enabled]  (KESTRUNE_CONVERT)"),
-            std::string::npos);
+  EXPECT_NE(en.out.find("    Bulk update (Recursive subfolders)...  [enabled]  (KESTRUNE_CONVERT)"), std::string::npos);
   EXPECT_NE(en.out.find("KESTRUNE_TIMER  period 60"), std::string::npos);
   EXPECT_NE(en.out.find("KESTRUNE_INSIDECMD  \"Kestrune Inside Command\""), std::string::npos);
   EXPECT_NE(en.out.find("KSR_DOCUMENT_NEW_NOTIFIER  <- AI Document New Notifier"), std::string::npos);
@@ -42,9 +41,13 @@ TEST(Program, ShowsNothingForAHostOutsideTheSupportedVersions) {
 }
 
 TEST(Program, RejectsBadUsage) {
-  const std::vector<std::vector<std::string>> bad = {
-      {}, {"frobnicate"}, {"--bogus", "menus"}, {"--lang", "fr", "menus"}, {"--host-version", "28", "menus"},
-      {"--host-version"}, {"menus", "extra"}};
+  const std::vector<std::vector<std::string>> bad = {{},
+                                                     {"frobnicate"},
+                                                     {"--bogus", "menus"},
+                                                     {"--lang", "fr", "menus"},
+                                                     {"--host-version", "28", "menus"},
+                                                     {"--host-version"},
+                                                     {"menus", "extra"}};
   for (const auto& args : bad) {
     auto run = RunProgram(kProgram, args);
     std::string shown;

@@ -98,7 +98,8 @@ TEST_F(ProgramSaveAndBulkTest, HostFailuresEndAsFailuresNotSuccesses) {
   EXPECT_NE(played.out.find("KESTRUNE_SAVEAS returned Hst! 0x48737421\n"), std::string::npos) << played.out;
   EXPECT_EQ(played.out.find("Save as operation completed"), std::string::npos) << played.out;
 
-  ProgramRun bulk = Run({"--yes", "--fail", "acquire:AI Action Manager Suite", "bulk-update", Samples() + "/subfolder"});
+  ProgramRun bulk =
+      Run({"--yes", "--fail", "acquire:AI Action Manager Suite", "bulk-update", Samples() + "/subfolder"});
   EXPECT_EQ(bulk.exitStatus, 0) << bulk.err;
   EXPECT_NE(bulk.out.find("[message] Bulk update completed."), std::string::npos) << bulk.out;
   EXPECT_NE(bulk.out.find("Open error : 2 files"), std::string::npos) << bulk.out;
@@ -135,7 +136,7 @@ TEST_F(ProgramSaveAndBulkTest, ScriptedAnswersComeBeforeTheDefault) {
 TEST_F(ProgramSaveAndBulkTest, DocumentsOpenBeforeTheCommand) {
   const std::string brochure = Samples() + "/subfolder/brochure.ai";
   ProgramRun run = Run({"--yes", "--open", Samples() + "/no-text.ai", "--open-modified", brochure, "bulk-update",
-                       Samples() + "/subfolder"});
+                        Samples() + "/subfolder"});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.out.find("[message] Bulk update completed."), std::string::npos) << run.out;
   EXPECT_EQ(run.out.find("Save changes to the document"), std::string::npos) << "the user's changes were not touched";

@@ -83,8 +83,8 @@ TEST_F(SamplesTest, TheSetReachesEveryOutcomeAndHoldsWhatAScanMustSkip) {
   EXPECT_EQ(outcomes["legacy-text.ai"], "legacy text");
   EXPECT_EQ(outcomes["no-text.ai"], "no text");
   EXPECT_TRUE(hiddenLockedLayer && lockedInHidden && lockedArt && hiddenArt);
-  for (const char* skipped : {"notes.txt", ".hidden.ai", "flyer[CP_updated_Ai28.1.0].ai",
-                              "チラシ[CP_更新済みAi27.9.0].ai", "poster.eps"})
+  for (const char* skipped :
+       {"notes.txt", ".hidden.ai", "flyer[CP_updated_Ai28.1.0].ai", "チラシ[CP_更新済みAi27.9.0].ai", "poster.eps"})
     EXPECT_TRUE(std::filesystem::exists(simhost::os::NativePath(PathIn(skipped)))) << skipped;
 }
 

@@ -50,8 +50,11 @@ TEST(SuiteRegistry, RefusesANameOrVersionTheCatalogueDoesNotList) {
     const char* name;
     ai::int32 version;
   } refused[] = {
-      {kAIMenuSuite, kAIMenuSuiteVersion + 1}, {kAIMenuSuite, kAIMenuSuiteVersion - 1}, {"AI Menu Suit", 11},
-      {"ai menu suite", kAIMenuSuiteVersion},  {"", 0},
+      {kAIMenuSuite, kAIMenuSuiteVersion + 1},
+      {kAIMenuSuite, kAIMenuSuiteVersion - 1},
+      {"AI Menu Suit", 11},
+      {"ai menu suite", kAIMenuSuiteVersion},
+      {"", 0},
   };
   for (const Case& c : refused) {
     table = nullptr;

@@ -17,8 +17,7 @@ using simhost::HandleOf;
 
 class TextEngineTest : public DocumentTest {
  protected:
-  const AITextFrameSuite* frames =
-      AcquireSuite<AITextFrameSuite>(host(), kAITextFrameSuite, kAITextFrameSuiteVersion);
+  const AITextFrameSuite* frames = AcquireSuite<AITextFrameSuite>(host(), kAITextFrameSuite, kAITextFrameSuiteVersion);
   const AIFontSuite* fonts = AcquireSuite<AIFontSuite>(host(), kAIFontSuite, kAIFontSuiteVersion);
   const ATE::TextRangeSuite* ranges =
       AcquireSuite<ATE::TextRangeSuite>(host(), kTextRangeSuite, kTextRangeSuiteVersion);
@@ -85,10 +84,11 @@ TEST_F(TextEngineTest, AFramesRangeCoversItsUtf16TextAndNarrows) {
 }
 
 TEST_F(TextEngineTest, LocalFeaturesGiveTheSharedOwnFontAndFullFeaturesFallBackToTheDefault) {
-  json frame = {{"type", "textFrame"},
-                {"defaultFont", "Base"},
-                {"runs", {{{"text", "ab"}, {"font", "Sans"}}, {{"text", "cd"}, {"font", nullptr}},
-                          {{"text", "e"}, {"font", "Serif"}}}}};
+  json frame = {
+      {"type", "textFrame"},
+      {"defaultFont", "Base"},
+      {"runs",
+       {{{"text", "ab"}, {"font", "Sans"}}, {{"text", "cd"}, {"font", nullptr}}, {{"text", "e"}, {"font", "Serif"}}}}};
   Document* document = Add(json{{"layers", {{{"art", {frame}}}}}});
   ATE::TextRangeRef range = RangeOf(ArtAt(document, 0, {0}));
   struct Case {
@@ -96,7 +96,7 @@ TEST_F(TextEngineTest, LocalFeaturesGiveTheSharedOwnFontAndFullFeaturesFallBackT
     const char* local;
     const char* full;
   } cases[] = {
-      {0, 1, "Sans", "Sans"}, {0, 2, "Sans", "Sans"}, {2, 3, "", "Base"}, {2, 4, "", "Base"},
+      {0, 1, "Sans", "Sans"}, {0, 2, "Sans", "Sans"},   {2, 3, "", "Base"}, {2, 4, "", "Base"},
       {1, 3, "", ""},         {4, 5, "Serif", "Serif"}, {3, 3, "", ""},
   };
   for (const Case& c : cases) {
@@ -146,8 +146,12 @@ TEST_F(TextEngineTest, FontInfoMarksAMissingFontAsFauxed) {
 }
 
 TEST_F(TextEngineTest, FrameKindsIncludeOtherValuesAndOnlyTextFramesHaveThem) {
-  Document* document = Add(json{{"layers", {{{"art", {TextFrame("a", "Sans", 2), TextFrame("b", "Sans", 7),
-                                                       TextFrame("c", "Sans", -3), {{"type", "legacyText"}}}}}}}});
+  Document* document = Add(json{{"layers",
+                                 {{{"art",
+                                    {TextFrame("a", "Sans", 2),
+                                     TextFrame("b", "Sans", 7),
+                                     TextFrame("c", "Sans", -3),
+                                     {{"type", "legacyText"}}}}}}}});
   ai::int32 expected[] = {2, 7, -3};
   for (size_t i = 0; i < 3; ++i) {
     AITextFrameType type;

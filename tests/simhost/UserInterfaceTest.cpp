@@ -59,8 +59,12 @@ TEST_F(UserInterfaceTest, TheFolderChooserGivesOneSpellingOfAFolder) {
     std::string typed;
     std::string given;
   } cases[] = {
-      {"./x", Joined(folder, "x")},          {"x/", Joined(folder, "x")}, {folder + "//x/./", Joined(folder, "x")},
-      {folder + "/x/../x", Joined(folder, "x")}, {".", folder},              {"/", Native("/")},
+      {"./x", Joined(folder, "x")},
+      {"x/", Joined(folder, "x")},
+      {folder + "//x/./", Joined(folder, "x")},
+      {folder + "/x/../x", Joined(folder, "x")},
+      {".", folder},
+      {"/", Native("/")},
   };
   for (const Case& c : cases) {
     host().ui().QueueFolder(c.typed);

@@ -72,9 +72,8 @@ TEST_F(ValidatorTest, EveryFunctionIsCheckedForItsSuiteBeingHeld) {
   const Case cases[] = {
       {"unfaulted",
        {"AIRuntimeSuite.GetAppMajorVersion\tAI Runtime Suite",
-        "AIAppContextSuite.GetPlatformAppWindow\tAI Context Suite",
-        "AIRealMathSuite.AIRealRectSet\tAI Real Math Suite", "SPBlocksSuite.FreeBlock\tSP Blocks Suite",
-        "AIActionManagerSuite.AIActionSetInteger\tAI Action Manager Suite",
+        "AIAppContextSuite.GetPlatformAppWindow\tAI Context Suite", "AIRealMathSuite.AIRealRectSet\tAI Real Math Suite",
+        "SPBlocksSuite.FreeBlock\tSP Blocks Suite", "AIActionManagerSuite.AIActionSetInteger\tAI Action Manager Suite",
         "AIActionManagerSuite.InRecordMode\tAI Action Manager Suite",
         "AIUnicodeStringSuite.Length\tAI Unicode String Suite", "AIFilePathSuite.IsEmpty\tAI File Path Suite"}},
       {"unimplemented",
@@ -109,15 +108,16 @@ TEST_F(ValidatorTest, TheHostsOwnCallsOutsideThePluginAreNotJudged) {
 
 TEST_F(ValidatorTest, TheProgramEndsWithStatus3AndSaysWhy) {
   for (const Case& c : kFaults) {
-    const auto run = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
+    const auto run =
+        testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
     (void)run;
     testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", c.mode);
-    const auto bad = testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
+    const auto bad =
+        testing_support::RunProgram(KESTRUNE_HOST_PROGRAM, {"--plugin", KESTRUNE_MISBEHAVING_PLUGIN, "menus"});
     testing_support::SetEnvironment("KESTRUNE_MISBEHAVE", nullptr);
     EXPECT_EQ(run.exitStatus, 0) << c.mode << run.err;
     EXPECT_EQ(bad.exitStatus, 3) << c.mode;
-    EXPECT_NE(bad.err.find(std::string("kestrune-host: validator: ") + c.message + "\n"), std::string::npos)
-        << bad.err;
+    EXPECT_NE(bad.err.find(std::string("kestrune-host: validator: ") + c.message + "\n"), std::string::npos) << bad.err;
   }
 }
 

@@ -65,8 +65,6 @@ std::vector<std::string> BulkRunTest::LogLines(const std::string& folder) { retu
 
 AIErr BulkRunTest::PlayRecordedStep() { return host().actions().Play("KESTRUNE_SAVEAS", kDialogOff, nullptr); }
 
-std::string BulkRunTest::Updated(const std::string& stem) {
-  return Joined(folder_, stem + "[CP_updated_Ai28.1.0].ai");
-}
+std::string BulkRunTest::Updated(const std::string& stem) { return Joined(folder_, stem + "[CP_updated_Ai28.1.0].ai"); }
 
 }  // namespace testing_support

@@ -75,9 +75,7 @@ void CallUnfaultedFunctions(SPBasicSuite* basic) {
                                            s.InRecordMode();
                                          });
   CallAfterRelease<AIUnicodeStringSuite>(basic, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion,
-                                         [](const AIUnicodeStringSuite& s) {
-                                           s.Length(Blank<ai::UnicodeString>());
-                                         });
+                                         [](const AIUnicodeStringSuite& s) { s.Length(Blank<ai::UnicodeString>()); });
   CallAfterRelease<AIFilePathSuite>(basic, kAIFilePathSuite, kAIFilePathSuiteVersion,
                                     [](const AIFilePathSuite& s) { s.IsEmpty(Blank<ai::FilePath>()); });
 }
@@ -113,8 +111,8 @@ SPErr AddMenusWithOptions(SPMessageData* header) {
     AIPlatformAddMenuItemDataUS& data = Blank<AIPlatformAddMenuItemDataUS>();
     data.groupName = kPlaceMenuGroup;
     AIMenuItemHandle item = nullptr;
-    const AIMenuItemOption allItemOptions = kMenuItemWantsUpdateOption | kMenuItemAlwaysEnabled |
-                                            kMenuItemIsSeparator | kMenuItemIsGroupHeader | kMenuItemIgnoreSort;
+    const AIMenuItemOption allItemOptions = kMenuItemWantsUpdateOption | kMenuItemAlwaysEnabled | kMenuItemIsSeparator |
+                                            kMenuItemIsGroupHeader | kMenuItemIgnoreSort;
     if (menu.AddMenuItem(header->self, "KNOWN_OPTIONS", &data, allItemOptions, &item) != kSPNoError) return kUnexpected;
     AIMenuGroup group = nullptr;
     const AIMenuGroupOption allGroupOptions = kMenuGroupSortedAlphabeticallyOption | kMenuGroupSeparatorOption |
@@ -206,7 +204,8 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
     return Misbehave(header);
   if (std::strcmp(caller, kCallerAITimer) == 0 && Mode("alerts")) return AlertOnTick(header);
   if (std::strcmp(caller, kCallerAIMenu) == 0 && Mode("update")) {
-    if (std::strcmp(selector, kSelectorAIUpdateMenuItem) == 0) return DisableOnUpdate(static_cast<AIMenuMessage*>(message));
+    if (std::strcmp(selector, kSelectorAIUpdateMenuItem) == 0)
+      return DisableOnUpdate(static_cast<AIMenuMessage*>(message));
     if (std::strcmp(selector, kSelectorAIGoMenuItem) == 0) return 0x474F2121;  // 'GO!!'
   }
   return kSPNoError;

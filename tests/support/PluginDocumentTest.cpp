@@ -12,7 +12,9 @@ using nlohmann::json;
 namespace testing_support {
 
 json Frame(const std::string& text, const std::string& font, int kind) {
-  return json{{"type", "textFrame"}, {"kind", kind}, {"runs", json::array({{{"text", text}, {"font", font}}})},
+  return json{{"type", "textFrame"},
+              {"kind", kind},
+              {"runs", json::array({{{"text", text}, {"font", font}}})},
               {"layoutVersion", "24.0.0"}};
 }
 
@@ -24,7 +26,9 @@ json ModelOf(json layers, const std::string& creator) {
   return json{{"creatorVersion", creator}, {"layers", std::move(layers)}};
 }
 
-json SimpleModel(json art, const std::string& creator) { return ModelOf(json::array({LayerOf(std::move(art))}), creator); }
+json SimpleModel(json art, const std::string& creator) {
+  return ModelOf(json::array({LayerOf(std::move(art))}), creator);
+}
 
 std::vector<std::string> SplitLines(const std::string& text, const std::string& separator) {
   std::vector<std::string> lines;

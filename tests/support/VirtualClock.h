@@ -4,9 +4,9 @@
 #define KESTRUNE_TESTS_VIRTUALCLOCK_H
 
 struct VirtualClockState {
-  long long nowSeconds;          // seconds since 1970, read as local time
-  long long sleptMilliseconds;   // all pauses taken so far
-  int sleeps;                    // number of pauses
+  long long nowSeconds;               // seconds since 1970, read as local time
+  long long sleptMilliseconds;        // all pauses taken so far
+  int sleeps;                         // number of pauses
   void (*onSleep)(int milliseconds);  // when set, called at each pause, as it begins
 };
 

@@ -97,7 +97,8 @@ TEST_F(ActivityLogTest, ConversionCutsBehindTheLastWholeCharacterAndNeverWritesB
     std::memset(out, '#', sizeof(out));
     ShiftJISToUTF8(TextFor(TextId::kUpdatedNameMarker, 1), out, c.capacity);
     const bool cut = c.kept < marker.size();
-    const std::string expected = cut && testing_support::ShiftJISOverflowYieldsNothing() ? "" : marker.substr(0, c.kept);
+    const std::string expected =
+        cut && testing_support::ShiftJISOverflowYieldsNothing() ? "" : marker.substr(0, c.kept);
     EXPECT_EQ(std::string(out), expected) << "capacity " << c.capacity;
     for (size_t i = static_cast<size_t>(c.capacity); i < sizeof(out); ++i)
       ASSERT_EQ(out[i], '#') << "capacity " << c.capacity << " byte " << i;
@@ -123,8 +124,13 @@ TEST_F(ActivityLogTest, TheOtherOverflowRuleYieldsNothingUnlessEverythingFits) {
 
 TEST_F(ActivityLogTest, InvalidShiftJISBecomesReplacementCharactersAndTheRestSurvives) {
   char out[64];
-  ShiftJISToUTF8("a\xFF" "b", out, sizeof(out));
-  EXPECT_STREQ(out, "a\xEF\xBF\xBD" "b");
+  ShiftJISToUTF8(
+      "a\xFF"
+      "b",
+      out, sizeof(out));
+  EXPECT_STREQ(out,
+               "a\xEF\xBF\xBD"
+               "b");
   ShiftJISToUTF8("a\x82", out, sizeof(out));  // a lead byte at the very end
   EXPECT_STREQ(out, "a\xEF\xBF\xBD");
   ShiftJISToUTF8("a\x82 b\x82\xA0", out, sizeof(out));
@@ -181,8 +187,9 @@ TEST_F(ActivityLogTest, TheLineHasFourQuotedFieldsAndEndsInCarriageReturnLineFee
 
 TEST_F(ActivityLogTest, JapaneseMessagesStandInTheFileInUTF8) {
   AppendLogLine(logPath.c_str(), "a.ai", "", TextFor(TextId::kLogTrimArea, 1));
-  EXPECT_EQ(ReadFile(logPath), "\"2027-01-02 03:04:05\",\"a.ai\",\"\",\""
-                               "エラー: このファイルには、トリムエリアが使用されています。\"\r\n");
+  EXPECT_EQ(ReadFile(logPath),
+            "\"2027-01-02 03:04:05\",\"a.ai\",\"\",\""
+            "エラー: このファイルには、トリムエリアが使用されています。\"\r\n");
 }
 
 TEST_F(ActivityLogTest, LinesAreWrittenOnlyWhileABulkUpdateRuns) {
@@ -244,10 +251,11 @@ TEST_F(ActivityLogTest, FieldsAreQuotedAsCSVReadersExpectAndNeverUsedAsAFormat) 
 TEST_F(ActivityLogTest, EveryLineIsOneRecordNamingItsFileExactly) {
   const std::string forged =
       "x.ai\",\"\",\"Error: Could not open document.\"\r\n"
-      "\"2027-01-02 03:04:05\",\"payroll.ai\",\"payroll[CP_updated_Ai28.1.0].ai\",\"Save as operation completed\"\r\n\"y.ai";
-  const std::string names[] = {"he said \"hi\".ai", "a,b.ai",     "line\nbreak.ai",    "cr\rand\r\ncrlf.ai",
-                               forged,                "\"\"",        "=HYPERLINK(\"x\",\"y\").ai",
-                               "+1.ai",               "-1.ai",      "@SUM(A1).ai",       "=1+2.ai"};
+      "\"2027-01-02 03:04:05\",\"payroll.ai\",\"payroll[CP_updated_Ai28.1.0].ai\",\"Save as operation "
+      "completed\"\r\n\"y.ai";
+  const std::string names[] = {
+      "he said \"hi\".ai",          "a,b.ai", "line\nbreak.ai", "cr\rand\r\ncrlf.ai", forged,   "\"\"",
+      "=HYPERLINK(\"x\",\"y\").ai", "+1.ai",  "-1.ai",          "@SUM(A1).ai",        "=1+2.ai"};
   for (const std::string& name : names)
     AppendLogLine(logPath.c_str(), name.c_str(), (folder.path() + "/" + name + "-copy.ai").c_str(), "done");
   std::vector<std::vector<std::string>> records;
@@ -277,8 +285,8 @@ TEST_F(ActivityLogTest, FullFieldsMakeAWholeLineAndLongerOnesAreCutOnWholeCharac
   std::string copy = folder.path() + "/" + std::string(511 - folder.path().size() - 1, 'u');
   std::string message = std::string(511, 'm');
   AppendLogLine(logPath.c_str(), name.c_str(), copy.c_str(), message.c_str());
-  std::string expected = "\"2027-01-02 03:04:05\",\"" + name + "\",\"" + fs::path(copy).filename().string() +
-                         "\",\"" + message + "\"\r\n";
+  std::string expected =
+      "\"2027-01-02 03:04:05\",\"" + name + "\",\"" + fs::path(copy).filename().string() + "\",\"" + message + "\"\r\n";
   EXPECT_EQ(ReadFile(logPath), expected);
 
   // Longer texts than a field holds end on a whole character within the field.

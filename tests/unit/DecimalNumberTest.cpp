@@ -23,8 +23,8 @@ double Read(const std::string& text) { return DecimalValue(text.data(), text.siz
 double Reference(const std::string& text) {
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
   double value = 0.0;
-  std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                                  std::chars_format::fixed);
+  std::from_chars_result result =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   EXPECT_EQ(result.ec, std::errc()) << text;
   EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
   return value;
@@ -102,7 +102,7 @@ TEST(DecimalNumberTest, KnownRoundings) {
       {"0.1", 0x1.999999999999ap-4},
       {"595.276", 595.276},
       {"841.89", 841.89},
-      {"9007199254740993", 0x1p53},                 // a tie goes to the even neighbour
+      {"9007199254740993", 0x1p53},  // a tie goes to the even neighbour
       {"9007199254740995", 0x1.0000000000002p53},
       {"9007199254740993.0000000000000000000001", 0x1.0000000000001p53},
       {"0.500000000000000055511151231257827021181583404541015625", 0.5},  // 0.5 + 2^-54, a tie
@@ -164,10 +164,18 @@ TEST(DecimalNumberTest, AgreesWithTheStandardLibrary) {
   for (int n = 0; n < 40000; ++n) {
     size_t length = 0;
     switch (shape(random)) {
-      case 0: length = 1 + random() % 6; break;     // the usual page sizes
-      case 1: length = 1 + random() % 20; break;    // around the 17 significant digits
-      case 2: length = 15 + random() % 10; break;
-      default: length = 1 + random() % 255; break;  // up to a whole box window
+      case 0:
+        length = 1 + random() % 6;
+        break;  // the usual page sizes
+      case 1:
+        length = 1 + random() % 20;
+        break;  // around the 17 significant digits
+      case 2:
+        length = 15 + random() % 10;
+        break;
+      default:
+        length = 1 + random() % 255;
+        break;  // up to a whole box window
     }
     std::string text;
     for (size_t i = 0; i < length; ++i) text += static_cast<char>('0' + digit(random));

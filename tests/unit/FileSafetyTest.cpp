@@ -68,7 +68,7 @@ TEST(FileSafetyTest, AppendingWritesOnlyToARegularFileOrANewOne) {
     const char* name;
     bool written;
   };
-  const Case cases[] = {{"link.log", false},  {"dangling.log", false}, {"fifo.log", false},
+  const Case cases[] = {{"link.log", false},   {"dangling.log", false}, {"fifo.log", false},
                         {"folder.log", false}, {"plain.log", true},     {"new.log", true}};
   for (const Case& c : cases)
     EXPECT_EQ(platform::AppendToFile((folder.path() + "/" + c.name).c_str(), "b", 1), c.written) << c.name;
@@ -96,13 +96,11 @@ TEST(FileSafetyTest, AClaimTakesOnlyAFreeNameAndOnlyAnEmptyClaimIsReleased) {
     platform::ClaimResult claim;
     bool released;  // afterwards
   };
-  const Case cases[] = {{"link.ai", platform::ClaimResult::kTaken, false},
-                        {"dangling.ai", platform::ClaimResult::kTaken, false},
-                        {"fifo.ai", platform::ClaimResult::kTaken, false},
-                        {"folder.ai", platform::ClaimResult::kTaken, false},
-                        {"plain.ai", platform::ClaimResult::kTaken, false},
-                        {"new.ai", platform::ClaimResult::kClaimed, true},
-                        {"missing/new.ai", platform::ClaimResult::kFailed, true}};
+  const Case cases[] = {
+      {"link.ai", platform::ClaimResult::kTaken, false},       {"dangling.ai", platform::ClaimResult::kTaken, false},
+      {"fifo.ai", platform::ClaimResult::kTaken, false},       {"folder.ai", platform::ClaimResult::kTaken, false},
+      {"plain.ai", platform::ClaimResult::kTaken, false},      {"new.ai", platform::ClaimResult::kClaimed, true},
+      {"missing/new.ai", platform::ClaimResult::kFailed, true}};
   for (const Case& c : cases) {
     const std::string path = folder.path() + "/" + c.name;
     EXPECT_EQ(platform::ClaimNewFile(path.c_str()), c.claim) << c.name;
@@ -147,11 +145,11 @@ TEST(FileSafetyTest, TextThatIsNotUTF8GetsReplacementCharacters) {
       {"plain.ai", "plain.ai"},
       {"\xE3\x83\x81\xE3\x83\xA9.ai", "\xE3\x83\x81\xE3\x83\xA9.ai"},  // whole characters stay
       {"bad\xFF.ai", "bad" + r + ".ai"},
-      {"cut\xE3\x83", "cut" + r + r},                  // a character cut short
-      {"\xC0\xAF", r + r},                             // overlong
-      {"\xED\xA0\x80", r + r + r},                     // a surrogate
-      {"\xF4\x90\x80\x80", r + r + r + r},             // beyond U+10FFFF
-      {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},        // four bytes, valid
+      {"cut\xE3\x83", "cut" + r + r},            // a character cut short
+      {"\xC0\xAF", r + r},                       // overlong
+      {"\xED\xA0\x80", r + r + r},               // a surrogate
+      {"\xF4\x90\x80\x80", r + r + r + r},       // beyond U+10FFFF
+      {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},  // four bytes, valid
       {"\x80x", r + "x"},
   };
   for (const Case& c : cases) EXPECT_EQ(ValidUTF8(c.in.data(), c.in.size()), c.out) << c.in;

@@ -63,11 +63,17 @@ class FolderScanTest : public testing::Test {
 };
 
 TEST_F(FolderScanTest, OnlyVisibleUnmarkedDotAiOrDotAIFilesAreTaken) {
-  std::vector<std::string> taken = {"a.ai", "b.AI", "x.ai", "notes[cp_updated_Ai28.1.0].ai", "a.b.ai",
-                                    "\xE5\x9B\xB3.ai"};
-  std::vector<std::string> left = {"d.txt",        ".hidden.ai", "e[CP_updated_Ai28.1.0].ai",
-                                   ".ai",          "ai",         "x.ai.bak",
-                                   "Kestrune.log", "x.aic",      "f" + kJapaneseMarker + "Ai28.1.0].ai",
+  std::vector<std::string> taken = {"a.ai",   "b.AI",           "x.ai", "notes[cp_updated_Ai28.1.0].ai",
+                                    "a.b.ai", "\xE5\x9B\xB3.ai"};
+  std::vector<std::string> left = {"d.txt",
+                                   ".hidden.ai",
+                                   "e[CP_updated_Ai28.1.0].ai",
+                                   ".ai",
+                                   "ai",
+                                   "x.ai.bak",
+                                   "Kestrune.log",
+                                   "x.aic",
+                                   "f" + kJapaneseMarker + "Ai28.1.0].ai",
                                    "g" + kJapaneseMarker + ".ai"};
   // The mixed spellings: documents where A to Z compare without case, else not.
   for (const char* mixed : {"c.Ai", "y.aI"})
@@ -181,9 +187,8 @@ TEST_F(FolderScanTest, TheListGrowsByExactlyOneEntryPerFileAndAFailedGrowthEndsT
   GetDirectoryFileListProcess(services, PathText(folder.path()).c_str(), &list, &count, 0, &skipped);
   EXPECT_EQ(count, 5);
   EXPECT_EQ(skipped, 0);
-  EXPECT_EQ(RecordingHeap::sizes, (std::vector<size_t>{1 * sizeof(CP_SPOOL), 2 * sizeof(CP_SPOOL),
-                                                        3 * sizeof(CP_SPOOL), 4 * sizeof(CP_SPOOL),
-                                                        5 * sizeof(CP_SPOOL)}));
+  EXPECT_EQ(RecordingHeap::sizes, (std::vector<size_t>{1 * sizeof(CP_SPOOL), 2 * sizeof(CP_SPOOL), 3 * sizeof(CP_SPOOL),
+                                                       4 * sizeof(CP_SPOOL), 5 * sizeof(CP_SPOOL)}));
   std::free(list);
 
   RecordingHeap::sizes.clear();

@@ -116,10 +116,22 @@ PDF_CHECK_INFO Reference(const std::string& text) {
       if (point != std::string::npos) info.creatorMinor = value(copy.substr(point + 1));
       break;
     }
-    if (at(p, "%%Creator: Adobe Photoshop")) { info.creatorKind = 1; break; }
-    if (at(p, "<stEvt:softwareAgent>Adobe Photoshop Elements")) { info.creatorKind = 2; break; }
-    if (at(p, "<stEvt:softwareAgent>Adobe Photoshop CC")) { info.creatorKind = 3; break; }
-    if (at(p + 1, "Adobe Photoshop CS")) { info.creatorKind = 4; break; }
+    if (at(p, "%%Creator: Adobe Photoshop")) {
+      info.creatorKind = 1;
+      break;
+    }
+    if (at(p, "<stEvt:softwareAgent>Adobe Photoshop Elements")) {
+      info.creatorKind = 2;
+      break;
+    }
+    if (at(p, "<stEvt:softwareAgent>Adobe Photoshop CC")) {
+      info.creatorKind = 3;
+      break;
+    }
+    if (at(p + 1, "Adobe Photoshop CS")) {
+      info.creatorKind = 4;
+      break;
+    }
   }
   // Segments: they end at a line break, at a "/" other than their first byte, or at the end.
   size_t start = 0;
@@ -209,13 +221,13 @@ TEST_F(PdfInspectionTest, TrimAreaOnlyForEarlyVersionsWhoseBoxesDifferByMoreThan
     bool trim;
   };
   const Case cases[] = {
-      {13, {0, 0, 612, 792}, {1, 1, 611, 791}, true, true, false},    // exactly 1.0 everywhere
-      {13, {0, 0, 612, 792}, {0, 0, 612, 793.5}, true, true, true},   // 1.5 in one place
+      {13, {0, 0, 612, 792}, {1, 1, 611, 791}, true, true, false},   // exactly 1.0 everywhere
+      {13, {0, 0, 612, 792}, {0, 0, 612, 793.5}, true, true, true},  // 1.5 in one place
       // A box that is not in the file is no trim area: without a crop box the crop
       // area is the media box (common in files of versions 12 and 13).
       {12, {0, 0, 612, 792}, {0, 0, 0, 0}, true, false, false},
       {1, {0, 0, 0, 0}, {0, 0, 595.276, 841.89}, false, true, false},
-      {0, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},   // no creator version
+      {0, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},  // no creator version
       {14, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},
       {-3, {0, 0, 612, 792}, {18, 18, 594, 774}, true, true, false},
   };
@@ -235,25 +247,30 @@ TEST_F(PdfInspectionTest, TrimAreaOnlyForEarlyVersionsWhoseBoxesDifferByMoreThan
 // before "[", long and slightly negative reals, and the creator comment some 50 KB in,
 // behind an XMP packet.
 TEST_F(PdfInspectionTest, RealShapedFilesOfVersion12) {
-  std::string head = "%PDF-1.5\r%\xE2\xE3\xCF\xD3\r2 0 obj\r<</Length 51200/Subtype/XML/Type/Metadata>>stream\r"
-                     "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\r"
-                     "<stEvt:softwareAgent>Adobe Illustrator CS2</stEvt:softwareAgent>\r";
+  std::string head =
+      "%PDF-1.5\r%\xE2\xE3\xCF\xD3\r2 0 obj\r<</Length 51200/Subtype/XML/Type/Metadata>>stream\r"
+      "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\r"
+      "<stEvt:softwareAgent>Adobe Illustrator CS2</stEvt:softwareAgent>\r";
   while (head.size() < 50 * 1024) head += std::string(60, ' ') + "\r";
-  head += "<?xpacket end=\"w\"?>\rendstream\rendobj\r4 0 obj\r<</Length 90>>stream\r%!PS-Adobe-3.0 \r"
-          "%%Creator: Adobe Illustrator(R) 12.0\r%%AI8_CreatorVersion: 12.0.0\rendstream\rendobj\r";
-  PDF_CHECK_INFO bleedOnly = Inspect(head + "5 0 obj\r<</ArtBox[30.0 -0.0000457764 581.9999390 761.9999847]"
-                                            "/BleedBox[0.0 -0.0000457764 612.0 792.0]/MediaBox[0.0 0.0 612.0 792.0]>>\r");
+  head +=
+      "<?xpacket end=\"w\"?>\rendstream\rendobj\r4 0 obj\r<</Length 90>>stream\r%!PS-Adobe-3.0 \r"
+      "%%Creator: Adobe Illustrator(R) 12.0\r%%AI8_CreatorVersion: 12.0.0\rendstream\rendobj\r";
+  PDF_CHECK_INFO bleedOnly = Inspect(head +
+                                     "5 0 obj\r<</ArtBox[30.0 -0.0000457764 581.9999390 761.9999847]"
+                                     "/BleedBox[0.0 -0.0000457764 612.0 792.0]/MediaBox[0.0 0.0 612.0 792.0]>>\r");
   EXPECT_EQ(bleedOnly.creatorMajor, 12);
   EXPECT_TRUE(bleedOnly.hasBleedBox);
   EXPECT_FALSE(bleedOnly.hasCropBox);
   EXPECT_DOUBLE_EQ(bleedOnly.bleedBox.top, -0.0000457764);
   EXPECT_FALSE(PDFIncludesTrimArea(&bleedOnly)) << "no crop box: the crop area is the media box";
-  PDF_CHECK_INFO trim = Inspect(head + "5 0 obj\r<</BleedBox[0.0 -0.0000457764 612.0 792.0]"
-                                       "/CropBox[18.0000000000 18.0 594.0 774.0]>>\r");
+  PDF_CHECK_INFO trim = Inspect(head +
+                                "5 0 obj\r<</BleedBox[0.0 -0.0000457764 612.0 792.0]"
+                                "/CropBox[18.0000000000 18.0 594.0 774.0]>>\r");
   EXPECT_TRUE(trim.hasCropBox);
   EXPECT_TRUE(PDFIncludesTrimArea(&trim));
-  PDF_CHECK_INFO same = Inspect(head + "5 0 obj\r<</BleedBox[0.0 -0.0000457764 612.0 792.0]"
-                                       "/CropBox[0.0 0.0 612.0000000001 792.0]>>\r");
+  PDF_CHECK_INFO same = Inspect(head +
+                                "5 0 obj\r<</BleedBox[0.0 -0.0000457764 612.0 792.0]"
+                                "/CropBox[0.0 0.0 612.0000000001 792.0]>>\r");
   EXPECT_FALSE(PDFIncludesTrimArea(&same));
 }
 
@@ -268,18 +285,21 @@ TEST_F(PdfInspectionTest, TheFirstCreatorTokenDecides) {
       {"x<stEvt:softwareAgent>Adobe Photoshop Elements 9</stEvt>", 0, 0, 2},
       {"x<stEvt:softwareAgent>Adobe Photoshop CC 2019</stEvt>", 0, 0, 3},
       {"<stEvt:softwareAgent>Adobe Photoshop CS6 (Windows)", 0, 0, 4},
-      {"Adobe Photoshop CS5\n%%AI8_CreatorVersion: 9\n", 9, 0, 0},   // never at the first byte
+      {"Adobe Photoshop CS5\n%%AI8_CreatorVersion: 9\n", 9, 0, 0},  // never at the first byte
       {" Adobe Photoshop CS5\n%%AI8_CreatorVersion: 9\n", 0, 0, 4},
       {"%%AI8_CreatorVersion:     28.0\n", 28, 0, 0},
       {"%%AI8_CreatorVersion: 24.1.2\n", 24, 1, 0},
       {"%%AI8_CreatorVersion: 13\n", 13, 0, 0},
       {"%%AI8_CreatorVersion: v13\n", 0, 0, 0},
-      {"%%AI8_CreatorVersion:\t13\n", 0, 0, 0},                      // only spaces are skipped
+      {"%%AI8_CreatorVersion:\t13\n", 0, 0, 0},  // only spaces are skipped
       {"%%AI8_CreatorVersion: .5\n", 0, 5, 0},
       {"%%AI8_CreatorVersion: 7.\n", 7, 0, 0},
       {"%%AI8_CreatorVersion: 99999999999999999999.3\n", 2147483647, 3, 0},
-      {std::string("%%AI8_CreatorVersion: 1\0" "5\n", 27), 1, 0, 0},
-      {"%%AI8_CreatorVersion: 12", 12, 0, 0},                         // the file ends in the number
+      {std::string("%%AI8_CreatorVersion: 1\0"
+                   "5\n",
+                   27),
+       1, 0, 0},
+      {"%%AI8_CreatorVersion: 12", 12, 0, 0},  // the file ends in the number
       {"%%AI8_CreatorVersion:", 0, 0, 0},
       {"%%AI8_CreatorVersion", 0, 0, 0},
       {"%%Creator: Adobe Photosho", 0, 0, 0},
@@ -305,20 +325,20 @@ TEST_F(PdfInspectionTest, BoxNumbersFollowTheReaderRules) {
   const Case cases[] = {
       {"/CropBox [0 0 595.276 841.89]", {0, 0, 595.276, 841.89}},
       {"/CropBoxes [1 2 3 4]", {1, 2, 3, 4}},
-      {"/CropBox [ 1 2 3 4]", {0, 1, 2, 3}},              // a space behind "[" is an empty token
+      {"/CropBox [ 1 2 3 4]", {0, 1, 2, 3}},  // a space behind "[" is an empty token
       {"/CropBox [1  2   3 4 ]", {1, 2, 3, 4}},
-      {"/CropBox [1\t2 3 4 5]", {1, 3, 4, 5}},            // a tab does not separate
-      {"/CropBox\n[10 20\n30 40]", {10, 20, 40, 0}},       // neither does a line break
+      {"/CropBox [1\t2 3 4 5]", {1, 3, 4, 5}},        // a tab does not separate
+      {"/CropBox\n[10 20\n30 40]", {10, 20, 40, 0}},  // neither does a line break
       {"/CropBox [-1.5 +2 .5 7.]", {-1.5, 2, 0.5, 7}},
       {"/CropBox [1e5 0x10 inf 12abc]", {1, 0, 0, 12}},
       {"/CropBox [1 2 3 4 5 6]", {1, 2, 3, 4}},
-      {"/CropBox 5 0 R /MediaBox [0 0 9 9]", {0, 0, 9, 9}}, // the next bracket within reach
+      {"/CropBox 5 0 R /MediaBox [0 0 9 9]", {0, 0, 9, 9}},  // the next bracket within reach
       {"/CropBox 5 0 R", {0, 0, 0, 0}},
       {"/CropBox ] [1 2 3 4]", {0, 0, 0, 0}},
       {"/CropBox " + std::string(250, ' ') + "[1 2 3 4]", {0, 0, 0, 0}},
       {"/CropBox " + std::string(240, ' ') + "[1 2 3 4]", {1, 2, 3, 0}},  // 256 bytes from "/"
       {std::string("/CropBox [1 2\0 3 4]", 19), {1, 2, 0, 0}},
-      {"/CropBox [0 0 612", {0, 0, 612, 0}},                // cut by the end of the file
+      {"/CropBox [0 0 612", {0, 0, 612, 0}},  // cut by the end of the file
       {"/CropBox [0 0 6", {0, 0, 6, 0}},
       {"/CropBox [", {0, 0, 0, 0}},
       {"/CropBo", {0, 0, 0, 0}},
@@ -401,14 +421,43 @@ TEST_F(PdfInspectionTest, TokensAcrossChunkBoundariesAreFoundWhereverTheyStand) 
 
 // Text made of pieces that meet the rules' corners, glued in random order.
 std::string RandomText(std::mt19937& random) {
-  static const std::vector<std::string> pieces = {
-      "%%AI8_CreatorVersion:", "%%AI8_CreatorVersion: 13.0.0", "%%AI8_CreatorVersion:   24.1.2\n",
-      "%%AI8_CreatorVer", "%%Creator: Adobe Photoshop", "%%Creator: Adobe", "Adobe Photoshop CS",
-      "<stEvt:softwareAgent>Adobe Photoshop Elements", "<stEvt:softwareAgent>Adobe Photoshop CC",
-      "<stEvt:softwareAgent>Adobe Photoshop ", "/CropBox", "/BleedBox", "/CropBox [0 0 595.276 841.89]",
-      "/BleedBox[ 1 2 3 4]", "/CropBox\n[1\t2 3 4 5]", "/CropBox 5 0 R", "/CropBoxes [9 9 9 9]",
-      "/BleedBox [-3 .5 7. 8", "[", "]", " ", "    ", "\r\n", "\n\r", "\r\r", "\n", "/", "/Type /Page",
-      std::string(1, '\0'), "12", "3.25", "x", "Box", "//", "/Crop", std::string(200, ' '), "0 0 612 792"};
+  static const std::vector<std::string> pieces = {"%%AI8_CreatorVersion:",
+                                                  "%%AI8_CreatorVersion: 13.0.0",
+                                                  "%%AI8_CreatorVersion:   24.1.2\n",
+                                                  "%%AI8_CreatorVer",
+                                                  "%%Creator: Adobe Photoshop",
+                                                  "%%Creator: Adobe",
+                                                  "Adobe Photoshop CS",
+                                                  "<stEvt:softwareAgent>Adobe Photoshop Elements",
+                                                  "<stEvt:softwareAgent>Adobe Photoshop CC",
+                                                  "<stEvt:softwareAgent>Adobe Photoshop ",
+                                                  "/CropBox",
+                                                  "/BleedBox",
+                                                  "/CropBox [0 0 595.276 841.89]",
+                                                  "/BleedBox[ 1 2 3 4]",
+                                                  "/CropBox\n[1\t2 3 4 5]",
+                                                  "/CropBox 5 0 R",
+                                                  "/CropBoxes [9 9 9 9]",
+                                                  "/BleedBox [-3 .5 7. 8",
+                                                  "[",
+                                                  "]",
+                                                  " ",
+                                                  "    ",
+                                                  "\r\n",
+                                                  "\n\r",
+                                                  "\r\r",
+                                                  "\n",
+                                                  "/",
+                                                  "/Type /Page",
+                                                  std::string(1, '\0'),
+                                                  "12",
+                                                  "3.25",
+                                                  "x",
+                                                  "Box",
+                                                  "//",
+                                                  "/Crop",
+                                                  std::string(200, ' '),
+                                                  "0 0 612 792"};
   std::string text;
   std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
   std::uniform_int_distribution<int> length(0, 60);

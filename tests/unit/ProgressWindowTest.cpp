@@ -98,7 +98,8 @@ TEST_F(ProgressWindowTest, TitleAndMessageInTheHostLanguage) {
   ProgressWindow::SetProgressMessage("\x83\x89\x83\x78\x83\x8B");  // ラベル in Shift-JIS
   ProgressWindow::Close();
   std::string drawn = testing::internal::GetCapturedStderr();
-  EXPECT_NE(drawn.find("進捗状況 [........................................] 0%  Ctrl-C: 中断\n"), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("進捗状況 [........................................] 0%  Ctrl-C: 中断\n"), std::string::npos)
+      << drawn;
   EXPECT_NE(drawn.find("0%  ラベル  Ctrl-C: 中断\n"), std::string::npos) << drawn;
 }
 

@@ -42,7 +42,9 @@ TEST_F(TextWalkersTest, MissingFontsAreListedOnceAndAtMostTwenty) {
   art.push_back(Frame(" \t\n\u3000", "Gone blank"));  // only blanks: counted, no font
   art.push_back(Frame("", "Gone empty"));
   art.push_back(Frame("xyz", "Gone other kind", 3));  // neither examined nor counted
-  art.push_back({{"type", "group"}, {"children", json::array({json{{"type", "group"}, {"children", json::array({Frame("n", "Gone nested")})}}})}});
+  art.push_back(
+      {{"type", "group"},
+       {"children", json::array({json{{"type", "group"}, {"children", json::array({Frame("n", "Gone nested")})}}})}});
   art.push_back({{"type", "legacyText"}});
   for (int i = 0; i < 25; ++i) docs().fonts().SetInstalled("Gone " + std::to_string(i), false);
   for (const char* name : {"Gone blank", "Gone empty", "Gone other kind", "Gone nested"})
@@ -66,7 +68,8 @@ TEST_F(TextWalkersTest, MissingFontsAreListedOnceAndAtMostTwenty) {
 TEST_F(TextWalkersTest, ANestedMissingFontIsFound) {
   docs().fonts().SetInstalled("Deep", false);
   simhost::Document* document =
-      Load({{{"type", "group"}, {"children", json::array({json{{"type", "group"}, {"children", json::array({Frame("x", "Deep")})}}})}}});
+      Load({{{"type", "group"},
+             {"children", json::array({json{{"type", "group"}, {"children", json::array({Frame("x", "Deep")})}}})}}});
   AIFontKey* fonts = nullptr;
   ai::int32 fontCount = 0, frames = 0;
   FontCheckProcess(Root(document), &fonts, &fontCount, &frames);
@@ -77,13 +80,13 @@ TEST_F(TextWalkersTest, ANestedMissingFontIsFound) {
 
 TEST_F(TextWalkersTest, SelectionRecordsWhatItUnlocks) {
   // A hidden group holding a locked frame: two records, the group's first.
-  simhost::Document* document = Load(json::array(
-      {json{{"type", "group"}, {"hidden", true}, {"children", json::array({[] {
-              json f = Frame("a");
-              f["locked"] = true;
-              return f;
-            }()})}},
-       json{{"type", "path"}, {"selected", true}}, Frame("b", "Sans", 9)}));
+  simhost::Document* document =
+      Load(json::array({json{{"type", "group"}, {"hidden", true}, {"children", json::array({[] {
+                                                                     json f = Frame("a");
+                                                                     f["locked"] = true;
+                                                                     return f;
+                                                                   }()})}},
+                        json{{"type", "path"}, {"selected", true}}, Frame("b", "Sans", 9)}));
   CP_OBJECT_STATUS* records = nullptr;
   ai::int32 count = 0, position = 0;
   SelectTextProcess(Root(document), &records, &count, &position);
@@ -160,8 +163,8 @@ TEST_F(TextWalkersTest, WithoutMemoryTheWalkEndsWithTheObjectUntouched) {
 // the object off as having no type, children or bits.
 TEST_F(TextWalkersTest, AFailingQueryEndsTheWalkWithTheHostsStatus) {
   constexpr AIErr kHostFailure = AIFourCharCode("Hst!");
-  const char* points[] = {"AIArtSuite.GetArtType", "AIArtSuite.GetArtFirstChild", "AIArtSuite.GetArtSibling",
-                          "AIArtSuite.GetArtUserAttr", "AIArtSuite.SetArtUserAttr", "AITextFrameSuite.GetType"};
+  const char* points[] = {"AIArtSuite.GetArtType",     "AIArtSuite.GetArtFirstChild", "AIArtSuite.GetArtSibling",
+                          "AIArtSuite.GetArtUserAttr", "AIArtSuite.SetArtUserAttr",   "AITextFrameSuite.GetType"};
   for (const char* point : points) {
     simhost::Document* document = Load(json::array({Frame("a"), Frame("b")}));
     plugin_.host().faults().Inject(point, kHostFailure);

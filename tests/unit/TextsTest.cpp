@@ -158,9 +158,9 @@ TEST(Texts, CountTextsFormatTheirNumberAndNothingElseIsUsedAsAFormat) {
   for (ai::int32 language : {0, 1}) {
     plugin.globals().appLanguage = language;
     size_t total = std::strlen(Text(TextId::kSummaryHead));
-    for (TextId line : {TextId::kSummaryFontErrors, TextId::kSummaryOpenErrors, TextId::kSummarySaveErrors,
-                        TextId::kSummaryCanceled, TextId::kSummaryUnnecessary, TextId::kSummarySuccessful,
-                        TextId::kSummaryLogLinesLost}) {
+    for (TextId line :
+         {TextId::kSummaryFontErrors, TextId::kSummaryOpenErrors, TextId::kSummarySaveErrors, TextId::kSummaryCanceled,
+          TextId::kSummaryUnnecessary, TextId::kSummarySuccessful, TextId::kSummaryLogLinesLost}) {
       ASSERT_TRUE(FormatCountText(field, sizeof(field), line, 2147483647));
       total += std::strlen(field);
     }

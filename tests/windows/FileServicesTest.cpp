@@ -38,11 +38,11 @@ TEST(WindowsFileServices, NamesThatAreNotValidUTF16GetAReplacementCharacter) {
   const Case cases[] = {
       {L"plain.ai", "plain.ai"},
       {L"\u30c1\u30e9\u30b7.ai", "\xE3\x83\x81\xE3\x83\xA9\xE3\x82\xB7.ai"},
-      {L"bad\xD800.ai", "bad" + r + ".ai"},             // a high surrogate alone
-      {L"\xDC00x.ai", r + "x.ai"},                        // a low one alone
-      {L"end\xD83D", "end" + r},                          // cut at the end
-      {L"\xDE00\xD83D.ai", r + r + ".ai"},                // the pair the wrong way round
-      {L"\xD83D\xDE00.ai", "\xF0\x9F\x98\x80.ai"},        // a whole pair stays
+      {L"bad\xD800.ai", "bad" + r + ".ai"},         // a high surrogate alone
+      {L"\xDC00x.ai", r + "x.ai"},                  // a low one alone
+      {L"end\xD83D", "end" + r},                    // cut at the end
+      {L"\xDE00\xD83D.ai", r + r + ".ai"},          // the pair the wrong way round
+      {L"\xD83D\xDE00.ai", "\xF0\x9F\x98\x80.ai"},  // a whole pair stays
   };
   for (const Case& c : cases) {
     char out[64];

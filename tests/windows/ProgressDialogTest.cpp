@@ -246,7 +246,16 @@ TEST_F(ProgressDialogTest, AClickOnAbortEndsTheRunAndDisablesTheButton) {
 // Escape aborts only when it is meant for the run: pressed in the host's main window
 // (not in a field of it) or in the dialog, with no modal dialog up.
 TEST_F(ProgressDialogTest, EscapeAbortsOnlyWhenMeantForTheRun) {
-  enum class Focus { kHost, kDialog, kHostView, kDockedField, kFloatingField, kAlert, kDialogUnderAlert, kOtherProgram };
+  enum class Focus {
+    kHost,
+    kDialog,
+    kHostView,
+    kDockedField,
+    kFloatingField,
+    kAlert,
+    kDialogUnderAlert,
+    kOtherProgram
+  };
   struct Case {
     const char* where;
     Focus focus;
@@ -275,19 +284,37 @@ TEST_F(ProgressDialogTest, EscapeAbortsOnlyWhenMeantForTheRun) {
     HWND focus = nullptr;
     const bool modal = c.focus == Focus::kAlert || c.focus == Focus::kDialogUnderAlert;
     auto popup = [](HWND owner, const wchar_t* title) {
-      return CreateWindowExW(0, L"STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 200, 80, owner, nullptr, nullptr, nullptr);
+      return CreateWindowExW(0, L"STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 200, 80, owner, nullptr, nullptr,
+                             nullptr);
     };
     auto child = [](HWND parent, const wchar_t* type) {
       return CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE, 10, 10, 120, 20, parent, nullptr, nullptr, nullptr);
     };
     switch (c.focus) {
-      case Focus::kHost: focus = MainWindow(); break;
-      case Focus::kDialog: case Focus::kDialogUnderAlert: focus = dialog; break;
-      case Focus::kHostView: focus = made = child(MainWindow(), L"STATIC"); break;
-      case Focus::kDockedField: focus = made = child(MainWindow(), L"EDIT"); break;
-      case Focus::kFloatingField: made = popup(MainWindow(), L"panel"); focus = child(made, L"EDIT"); break;
-      case Focus::kAlert: made = popup(MainWindow(), L"alert"); focus = child(made, L"BUTTON"); break;
-      case Focus::kOtherProgram: focus = made = popup(nullptr, L"another program"); break;
+      case Focus::kHost:
+        focus = MainWindow();
+        break;
+      case Focus::kDialog:
+      case Focus::kDialogUnderAlert:
+        focus = dialog;
+        break;
+      case Focus::kHostView:
+        focus = made = child(MainWindow(), L"STATIC");
+        break;
+      case Focus::kDockedField:
+        focus = made = child(MainWindow(), L"EDIT");
+        break;
+      case Focus::kFloatingField:
+        made = popup(MainWindow(), L"panel");
+        focus = child(made, L"EDIT");
+        break;
+      case Focus::kAlert:
+        made = popup(MainWindow(), L"alert");
+        focus = child(made, L"BUTTON");
+        break;
+      case Focus::kOtherProgram:
+        focus = made = popup(nullptr, L"another program");
+        break;
     }
     ASSERT_NE(focus, nullptr);
     if (modal) EnableWindow(MainWindow(), FALSE);  // as a modal dialog's loop does to its owner

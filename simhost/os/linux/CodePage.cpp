@@ -43,7 +43,9 @@ bool Iconv(const char* to, const char* from, const std::string& in, std::string*
 
 }  // namespace
 
-bool Utf8FromCodePage932(const std::string& bytes, std::string* utf8) { return Iconv("UTF-8", "CP932", bytes, utf8, false); }
+bool Utf8FromCodePage932(const std::string& bytes, std::string* utf8) {
+  return Iconv("UTF-8", "CP932", bytes, utf8, false);
+}
 
 std::string CodePage932FromUtf8(const std::string& utf8) {
   std::string bytes;

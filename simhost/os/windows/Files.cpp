@@ -32,8 +32,9 @@ PathKind KindOfPath(const std::string& utf8Path, bool followLinks) {
   if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::kFolder : PathKind::kRegularFile;
   if (!followLinks) return PathKind::kOther;
-  HANDLE target = CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE target =
+      CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (target == INVALID_HANDLE_VALUE) return PathKind::kMissing;
   BY_HANDLE_FILE_INFORMATION info;
   const bool known = GetFileInformationByHandle(target, &info) != 0;
@@ -64,7 +65,8 @@ std::string TemporaryFolder() {
 
 bool MakeUniqueFolder(const std::string& parent, const std::string& prefix, std::string* made) {
   const std::string base = parent + (parent.empty() || IsPathSeparator(parent.back()) ? "" : "\\") + prefix;
-  unsigned seed = GetTickCount() ^ (GetCurrentProcessId() << 16) ^ static_cast<unsigned>(reinterpret_cast<uintptr_t>(made));
+  unsigned seed =
+      GetTickCount() ^ (GetCurrentProcessId() << 16) ^ static_cast<unsigned>(reinterpret_cast<uintptr_t>(made));
   const char* digits = "abcdefghijklmnopqrstuvwxyz0123456789";
   for (int attempt = 0; attempt < 1000; ++attempt) {
     seed = seed * 1103515245u + 12345u;
@@ -83,7 +85,8 @@ bool MakeUniqueFolder(const std::string& parent, const std::string& prefix, std:
 bool WriteFileReplacing(const std::string& utf8Path, const std::string& bytes) {
   const std::wstring target = Wide(utf8Path);
   const size_t cut = utf8Path.find_last_of("\\/");
-  const std::wstring folder = Wide(cut == std::string::npos ? std::string(".") : utf8Path.substr(0, cut == 0 ? 1 : cut));
+  const std::wstring folder =
+      Wide(cut == std::string::npos ? std::string(".") : utf8Path.substr(0, cut == 0 ? 1 : cut));
   static unsigned counter = 0;
   std::wstring temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
@@ -99,7 +102,8 @@ bool WriteFileReplacing(const std::string& utf8Path, const std::string& bytes) {
     const size_t rest = bytes.size() - done;
     DWORD wrote = 0;
     ok = WriteFile(file, bytes.data() + done, rest > (1u << 30) ? (1u << 30) : static_cast<DWORD>(rest), &wrote,
-                   nullptr) != 0 && wrote > 0;
+                   nullptr) != 0 &&
+         wrote > 0;
     done += wrote;
   }
   ok = CloseHandle(file) != 0 && ok;

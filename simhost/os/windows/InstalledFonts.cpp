@@ -26,7 +26,9 @@ std::wstring PostScriptName(HDC dc, const LOGFONTW& face) {
   if (size != GDI_ERROR && size >= 6) {
     std::vector<unsigned char> table(size);
     if (GetFontData(dc, kNameTable, 0, table.data(), size) == size) {
-      auto word = [&table](size_t at) -> unsigned { return at + 1 < table.size() ? (table[at] << 8) | table[at + 1] : 0; };
+      auto word = [&table](size_t at) -> unsigned {
+        return at + 1 < table.size() ? (table[at] << 8) | table[at + 1] : 0;
+      };
       const unsigned count = word(2), strings = word(4);
       for (unsigned i = 0; i < count && name.empty(); ++i) {
         const size_t record = 6 + 12 * static_cast<size_t>(i);

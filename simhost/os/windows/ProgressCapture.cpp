@@ -111,8 +111,8 @@ void Capture(HWND dialog) {
 // The dialog has answered the bar's paint request: the bar on screen is new.
 LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
   const CWPRETSTRUCT* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-  if (code == HC_ACTION && !gCapturing && sent != nullptr && sent->message == WM_DRAWITEM && sent->wParam == kBarControl &&
-      GetWindow(sent->hwnd, GW_OWNER) == static_cast<HWND>(MainWindow())) {
+  if (code == HC_ACTION && !gCapturing && sent != nullptr && sent->message == WM_DRAWITEM &&
+      sent->wParam == kBarControl && GetWindow(sent->hwnd, GW_OWNER) == static_cast<HWND>(MainWindow())) {
     gCapturing = true;
     Capture(sent->hwnd);
     gCapturing = false;

@@ -161,7 +161,8 @@ std::string CaptureFileName(int nth) {
 
 std::vector<int> CapturedPercentages(const std::string& folder) {
   std::vector<std::string> shots;
-  for (const auto& entry : std::filesystem::directory_iterator(Wide(folder))) shots.push_back(Utf8(entry.path().wstring()));
+  for (const auto& entry : std::filesystem::directory_iterator(Wide(folder)))
+    shots.push_back(Utf8(entry.path().wstring()));
   std::sort(shots.begin(), shots.end());
   std::vector<int> shown;
   for (const std::string& path : shots) {
